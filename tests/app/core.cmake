@@ -1,0 +1,2 @@
+velmora_gtest(velmora_settings_tests ${CMAKE_CURRENT_LIST_DIR}/ParametresTest.cpp)
+target_link_libraries(velmora_settings_tests PRIVATE velmora_settings)
