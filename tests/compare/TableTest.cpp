@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "compare/CouleurCellule.h"
+#include "compare/Majuscules.h"
+#include "compare/Table.h"
+#include "compare/TableauFinal.h"
+
+namespace velmora {
+namespace {
+
+TEST(Table, CellsOutsideReadEmptyAndIgnoreWrites) {
+    Table t(2, 2);
+    t.setCell(1, 1, "x");
+    t.setCell(2, 0, "outside");
+    t.setCell(-1, 0, "outside");
+    EXPECT_EQ(t.cell(1, 1), "x");
+    EXPECT_EQ(t.cell(2, 0), "");
+    EXPECT_EQ(t.cell(0, -1), "");
+    EXPECT_EQ(t.cell(5, 5), "");
+}
+
+TEST(Table, ShortAndLongTextsSurviveOverwriteAndResize) {
+    Table t(2, 2);
+    const std::string longText(1000, 'z');
+    t.setCell(0, 0, "twelve bytes");  // exactly the inline limit
+    t.setCell(1, 0, "thirteen byte");
+    t.setCell(0, 1, longText);
+    t.setCell(1, 1, "é€漢字 and more than twelve");
+    t.setCell(1, 0, "replaced");
+    t.resize(3, 3);
+    EXPECT_EQ(t.cell(0, 0), "twelve bytes");
+    EXPECT_EQ(t.cell(1, 0), "replaced");
+    EXPECT_EQ(t.cell(0, 1), longText);
+    EXPECT_EQ(t.cell(1, 1), "é€漢字 and more than twelve");
+    EXPECT_EQ(t.cell(2, 2), "");
+    t.resize(1, 1);
+    EXPECT_EQ(t.columnCount(), 1);
+    EXPECT_EQ(t.cell(0, 0), "twelve bytes");
+    EXPECT_EQ(t.cell(0, 1), "");
+}
+
+TEST(Table, EmbeddedNulBytesAreKept) {
+    Table t(1, 1);
+    const std::string withNul("a\0b", 3);
+    t.setCell(0, 0, withNul);
+    EXPECT_EQ(t.cell(0, 0), withNul);
+}
+
+TEST(TableauFinal, ResizeKeepsVerdictsAndKeepRowsFilters) {
+    TableauFinal f;
+    f.resize(2, 3);
+    f.setTexte(1, 2, "c");
+    f.setCouleur(1, 2, CouleurCellule::Modifiee);
+    f.setCouleur(0, 0, CouleurCellule::Ajoutee);
+    f.resize(3, 3);
+    EXPECT_EQ(f.couleur(1, 2), CouleurCellule::Modifiee);
+    EXPECT_EQ(f.texte(1, 2), "c");
+    EXPECT_EQ(f.couleur(2, 2), CouleurCellule::Aucune);
+    f.keepRows({false, false, true});
+    ASSERT_EQ(f.rowCount(), 1);
+    EXPECT_EQ(f.columnCount(), 3);
+    EXPECT_EQ(f.texte(1, 0), "c");
+    EXPECT_EQ(f.couleur(1, 0), CouleurCellule::Modifiee);
+}
+
+TEST(CouleurCellule, NamesAndValuesRoundTrip) {
+    struct Cas {
+        CouleurCellule couleur;
+        const char* nom;
+        std::optional<std::uint32_t> valeur;
+    };
+    const Cas cas[] = {
+        {CouleurCellule::Ajoutee, "clTeal", 0x808000},
+        {CouleurCellule::Modifiee, "clGray", 0x808080},
+        {CouleurCellule::Effacee, "clMaroon", 0x000080},
+        {CouleurCellule::Inchangee, "$00DBDBDB", 0xDBDBDB},
+        {CouleurCellule::Aucune, "", std::nullopt},
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(NomCouleur(c.couleur), c.nom);
+        EXPECT_EQ(ValeurCouleur(c.couleur), c.valeur);
+        EXPECT_EQ(CouleurDepuisNom(c.nom), c.couleur);
+    }
+    EXPECT_EQ(CouleurDepuisNom("clteal"), std::nullopt);
+}
+
+TEST(Majuscules, FoldsLettersOfManyScriptsAndKeepsTheRest) {
+    const std::pair<const char*, const char*> cas[] = {
+        {"abc xyz 123 =", "ABC XYZ 123 ="},
+        {"éèàçùœÿ", "ÉÈÀÇÙŒŸ"},
+        {"žšłőı", "ŽŠŁŐI"},
+        {"straße", "STRAßE"},
+        {"αβγσς", "ΑΒΓΣΣ"},
+        {"привет ёж", "ПРИВЕТ ЁЖ"},
+        {"漢字", "漢字"},
+        {"÷×", "÷×"},
+        {"\xff\xc3", "\xff\xc3"},  // invalid UTF-8 passes through
+    };
+    for (const auto& [in, out] : cas) {
+        EXPECT_EQ(Majuscules(in), out) << in;
+    }
+}
+
+}  // namespace
+}  // namespace velmora
