@@ -1,0 +1,3 @@
+velmora_gtest(velmora_workbook_writer_test ${CMAKE_CURRENT_LIST_DIR}/ClasseurEcritureTest.cpp)
+target_link_libraries(velmora_workbook_writer_test PRIVATE velmora_workbook_writer)
+target_include_directories(velmora_workbook_writer_test PRIVATE ${PROJECT_SOURCE_DIR}/tests)
