@@ -3,7 +3,7 @@ function(velmora_target_defaults target)
     target_compile_options(${target} PRIVATE
         $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
             -Wcast-align -Wunused -Woverloaded-virtual -Wconversion
-            -Wnull-dereference -Wdouble-promotion -Wformat=2>
+            -Wdouble-promotion -Wformat=2>
         $<$<COMPILE_LANGUAGE:C>:-Wall -Wextra>)
     if(VELMORA_WERROR)
         target_compile_options(${target} PRIVATE -Werror)
