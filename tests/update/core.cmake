@@ -1,0 +1,2 @@
+velmora_gtest(velmora_update_tests ${CMAKE_CURRENT_LIST_DIR}/TelechargementMajTest.cpp)
+target_link_libraries(velmora_update_tests PRIVATE velmora_update)
