@@ -4,10 +4,9 @@
 #include <charconv>
 #include <optional>
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
+#include "compare/IndexReferences.h"
 #include "compare/Majuscules.h"
 
 namespace velmora {
@@ -32,6 +31,41 @@ std::optional<int> ConvertirReference(const std::string& ref) {
         throw ErreurReference("'" + ref + "' is not a valid integer value");
     }
     return valeur;
+}
+
+std::size_t LongueurJointe(const std::vector<std::string_view>& textes) {
+    std::size_t n = 0;
+    for (const auto t : textes) {
+        n += t.size();
+    }
+    return n;
+}
+
+// Whether the two rows' texts, each joined without separator, are equal.
+bool JointsEgaux(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b) {
+    if (LongueurJointe(a) != LongueurJointe(b)) {
+        return false;
+    }
+    std::size_t ia = 0, ib = 0, pa = 0, pb = 0;
+    for (;;) {
+        while (ia < a.size() && pa == a[ia].size()) {
+            ++ia;
+            pa = 0;
+        }
+        while (ib < b.size() && pb == b[ib].size()) {
+            ++ib;
+            pb = 0;
+        }
+        if (ia == a.size() || ib == b.size()) {
+            return ia == a.size() && ib == b.size();
+        }
+        const std::size_t n = std::min(a[ia].size() - pa, b[ib].size() - pb);
+        if (a[ia].compare(pa, n, b[ib].substr(pb, n)) != 0) {
+            return false;
+        }
+        pa += n;
+        pb += n;
+    }
 }
 
 std::string DecimalDe(int n) {
@@ -182,14 +216,6 @@ void Comparateur::ComparerTableauxIdentiques(const std::string& AncienNumLigne) 
 void Comparateur::ComparerParReferences(const std::string& AncienNumLigne, const std::string& Ref1,
                                         const std::string& Ref2, const std::string& Ref3,
                                         const std::string& Ref4, const std::string& Ref5) {
-    // Keys are compared upper-cased; the last row of table 1 with a key wins.
-    struct LigneAncienne {
-        std::string texte;  // the row's joined scope texts
-        int index = 0;      // its row position in the copy of table 1
-    };
-    std::unordered_map<std::string, LigneAncienne> lignesAnciennes;
-    std::unordered_set<std::string> lignesVues;
-
     DeterminerPerimetres(AncienNumLigne);
 
     std::vector<int> references;
@@ -198,6 +224,7 @@ void Comparateur::ComparerParReferences(const std::string& AncienNumLigne, const
             references.push_back(*colonne);
         }
     }
+    // Keys are compared upper-cased.
     std::string cle;
     auto construireCle = [&](const TableSource& grille, int ligne) {
         cle.clear();
@@ -206,64 +233,66 @@ void Comparateur::ComparerParReferences(const std::string& AncienNumLigne, const
         }
         return Majuscules(cle);
     };
-    std::string texteLigne;
-    auto joindre = [&](const TableSource& grille, int premiereColonne, int largeur, int ligne) {
-        texteLigne.clear();
-        for (int j = 0; j < largeur; ++j) {
-            texteLigne.append(grille.cell(premiereColonne + j, ligne));
-        }
-    };
 
-    // Table 1: copy its scope and index its rows by key.
+    // Table 1: copy its scope and index its rows by key; the last row of
+    // table 1 with a key is the one its key leads to.
     CopierAncienTableau(false);
-    lignesAnciennes.reserve(static_cast<std::size_t>(Hauteur1));
+    IndexReferences index(static_cast<std::size_t>(Hauteur1));
+    std::vector<int> entreeDeLigne(static_cast<std::size_t>(Hauteur1));
     for (int i = 0; i < Hauteur1; ++i) {
-        const int g = Perimetre1.PremiereLigne + i;
-        std::string k = construireCle(grille1_, g);
-        joindre(ancienTableau_, 0, Largeur1, i);
-        LigneAncienne& entree = lignesAnciennes[std::move(k)];
-        entree.index = i;
-        entree.texte = texteLigne;
+        entreeDeLigne[static_cast<std::size_t>(i)] =
+            index.inserer(construireCle(grille1_, Perimetre1.PremiereLigne + i), i);
         AvancerProgression();
     }
 
     PreparerTableauFinal();
 
-    // Table 2, in its own order.
-    lignesVues.reserve(static_cast<std::size_t>(Hauteur2));
+    // Table 2, in its own order. A row is unchanged when its joined scope
+    // texts equal those of its partner, added when it has no partner or the
+    // partner's joined texts are empty.
+    std::vector<std::string_view> textes2(static_cast<std::size_t>(Largeur2));
+    std::vector<std::string_view> textes1(static_cast<std::size_t>(Largeur1));
     for (int i = 0; i < Hauteur2; ++i) {
         const int g = Perimetre2.PremiereLigne + i;
         if (Decalage == 2) {
             EcrireNumerosTableau2(i, g);
         }
-        std::string k = construireCle(grille2_, g);
-        joindre(grille2_, Perimetre2.PremiereColonne, Largeur2, g);
-        const auto trouve = lignesAnciennes.find(k);
-        const bool ajoutee = trouve == lignesAnciennes.end() || trouve->second.texte.empty();
-        const bool inchangee = !ajoutee && trouve->second.texte == texteLigne;
+        const int entree = index.trouver(construireCle(grille2_, g));
+        for (int j = 0; j < Largeur2; ++j) {
+            textes2[static_cast<std::size_t>(j)] = grille2_.cell(Perimetre2.PremiereColonne + j, g);
+        }
+        const int k = entree < 0 ? -1 : index.ligne(entree);
+        if (k >= 0) {
+            for (int j = 0; j < Largeur1; ++j) {
+                textes1[static_cast<std::size_t>(j)] = ancienTableau_.cell(j, k);
+            }
+        }
+        const bool ajoutee = k < 0 || LongueurJointe(textes1) == 0;
+        const bool inchangee = !ajoutee && JointsEgaux(textes1, textes2);
         for (int j = 0; j < Largeur2; ++j) {
             const int c = j + Decalage;
-            const std::string_view nouveau = grille2_.cell(Perimetre2.PremiereColonne + j, g);
+            const std::string_view nouveau = textes2[static_cast<std::size_t>(j)];
             if (ajoutee || inchangee || j >= Largeur1) {
-                final_.setTexte(c, i, nouveau);
                 // Cells past table 1's width are added, unless the whole row
                 // text matched.
+                final_.setTexte(c, i, nouveau);
                 final_.setCouleur(c, i,
                                   inchangee ? CouleurCellule::Inchangee : CouleurCellule::Ajoutee);
             } else {
-                ClasserCellule(ancienTableau_.cell(j, trouve->second.index), nouveau, c, i);
+                ClasserCellule(textes1[static_cast<std::size_t>(j)], nouveau, c, i);
             }
         }
         if (!ajoutee && !inchangee && Largeur1 > Largeur2) {
-            const int k1 = trouve->second.index;
             for (int c = Largeur2 + Decalage; c < LargeurMax + Decalage; ++c) {
                 final_.setCouleur(c, i, CouleurCellule::Effacee);
-                final_.setTexte(
-                    c, i,
-                    afficheSupprime_ ? ancienTableau_.cell(c - Decalage, k1) : std::string_view{});
+                final_.setTexte(c, i,
+                                afficheSupprime_ ? textes1[static_cast<std::size_t>(c - Decalage)]
+                                                 : std::string_view{});
             }
         }
-        lignesVues.insert(std::move(k));
+        if (entree >= 0) {
+            index.marquerVue(entree);
+        }
         AvancerProgression();
     }
 
@@ -271,8 +300,7 @@ void Comparateur::ComparerParReferences(const std::string& AncienNumLigne, const
     int t = Hauteur2;
     if (afficheSupprime_) {
         for (int i = 0; i < Hauteur1; ++i) {
-            const int g = Perimetre1.PremiereLigne + i;
-            if (lignesVues.count(construireCle(grille1_, g)) != 0) {
+            if (index.vue(entreeDeLigne[static_cast<std::size_t>(i)])) {
                 continue;
             }
             if (t >= final_.rowCount()) {

@@ -105,3 +105,32 @@ TEST(Majuscules, FoldsLettersOfManyScriptsAndKeepsTheRest) {
 
 }  // namespace
 }  // namespace velmora
+
+#include "compare/IndexReferences.h"
+
+namespace velmora {
+namespace {
+
+TEST(IndexReferences, LastRowWinsAndGrowsPastTheAnnouncedCount) {
+    IndexReferences index(2);
+    std::vector<int> entrees;
+    for (int i = 0; i < 1000; ++i) {
+        entrees.push_back(index.inserer("K" + std::to_string(i % 300), i));
+    }
+    for (int i = 0; i < 300; ++i) {
+        const int e = index.trouver("K" + std::to_string(i));
+        ASSERT_GE(e, 0);
+        EXPECT_EQ(e, entrees[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(index.ligne(e), i + 900 < 1000 ? i + 900 : i + 600);
+    }
+    EXPECT_EQ(index.trouver("K300"), -1);
+    EXPECT_EQ(index.trouver(""), -1);
+    EXPECT_EQ(index.inserer("", 7), 300);
+    EXPECT_EQ(index.trouver(""), 300);
+    EXPECT_FALSE(index.vue(300));
+    index.marquerVue(300);
+    EXPECT_TRUE(index.vue(300));
+}
+
+}  // namespace
+}  // namespace velmora
