@@ -211,10 +211,17 @@ void VerifierNom(const std::string& texte, const char* quoi, bool section) {
     }
 }
 
+std::filesystem::path CheminComplet(const std::filesystem::path& chemin) {
+    std::error_code ec;
+    std::filesystem::path complet = std::filesystem::absolute(chemin, ec);
+    return ec ? chemin : complet;
+}
+
 }  // namespace
 
 ErreurEcritureParametres::ErreurEcritureParametres(const std::filesystem::path& chemin)
-    : std::runtime_error("Impossible d'écrire dans " + chemin.string()), fichier(chemin) {}
+    : std::runtime_error("Impossible d'écrire dans " + CheminComplet(chemin).string()),
+      fichier(chemin) {}
 
 std::filesystem::path DossierExecutable() {
     if (!DossierImpose().empty()) {
