@@ -60,6 +60,10 @@ struct Ligne {
         if (!t.empty() && t.back() == '\r') {
             t.remove_suffix(1);
         }
+        // A file saved by hand in UTF-8 may open with a byte-order mark.
+        if (t.starts_with("\xEF\xBB\xBF")) {
+            t.remove_prefix(3);
+        }
         return t;
     }
 };

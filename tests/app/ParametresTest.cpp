@@ -133,6 +133,13 @@ TEST_F(ParametresTest, ValeursGardeesOctetPourOctet) {
     EXPECT_EQ(LireParametre("Version", "versionexe", "0"), "");
 }
 
+TEST_F(ParametresTest, MarqueDOrdreDesOctetsEnTeteIgnoree) {
+    Ecrire(Ini(), "\xEF\xBB\xBF[Parametrage]\r\nLangue=anglais\r\n");
+    EXPECT_EQ(LireParametre("Parametrage", "Langue", "0"), "anglais");
+    EcrireParametre("Parametrage", "Langue", "francais");
+    EXPECT_EQ(Lire(Ini()), "\xEF\xBB\xBF[Parametrage]\r\nLangue=francais\r\n");
+}
+
 TEST_F(ParametresTest, CleOuSectionAbsenteDonneLeDefaut) {
     Ecrire(Ini(), "[Parametrage]\nLangue=anglais\n[Autre]\nNormalTop=5\n");
     EXPECT_EQ(LireParametre("PositionFenetre", "NormalTop", "0"), "0");
