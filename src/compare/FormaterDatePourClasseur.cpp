@@ -1,5 +1,6 @@
 #include "compare/FormaterDatePourClasseur.h"
 
+#include <algorithm>
 #include <array>
 
 namespace velmora {
@@ -41,6 +42,29 @@ std::string DeuxChiffres(int n) {
 }
 
 }  // namespace
+
+ReglagesDate ReglagesDepuisFormatCourt(std::string_view format, std::size_t longueurDateDuJour) {
+    ReglagesDate r;
+    r.formatCourtHuitCaracteres = longueurDateDuJour == 8;
+    const std::size_t jour = format.find('d');
+    const std::size_t mois = format.find('M');
+    const std::size_t annee = format.find('y');
+    if (jour == std::string_view::npos || mois == std::string_view::npos ||
+        annee == std::string_view::npos) {
+        return r;
+    }
+    if (annee < mois && mois < jour) {
+        r.ordre = ReglagesDate::Ordre::AnneeMoisJour;
+    } else if (mois < jour) {
+        r.ordre = ReglagesDate::Ordre::MoisJourAnnee;
+    }
+    const std::size_t premier = std::min({jour, mois, annee});
+    const std::size_t separateur = format.find_first_not_of(format[premier], premier);
+    if (separateur != std::string_view::npos) {
+        r.separateur = format[separateur];
+    }
+    return r;
+}
 
 std::optional<DateHeureLue> ConvertirDateHeure(std::string_view t, const ReglagesDate& reglages) {
     std::array<int, 3> nombres{};

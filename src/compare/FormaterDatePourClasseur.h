@@ -21,6 +21,12 @@ struct ReglagesDate {
     int pivotDeuxChiffres = 50;
 };
 
+// The settings of a short date format written with the letters d, M and y
+// ("dd/MM/yy", "M/d/yyyy", "yyyy.MM.dd"), as the desktop's locale gives it,
+// and the length in characters of today's date written in that format. A
+// format without those letters gives the day-first default.
+ReglagesDate ReglagesDepuisFormatCourt(std::string_view format, std::size_t longueurDateDuJour);
+
 // A date and time read from a text, with where its date part ends.
 struct DateHeureLue {
     int annee = 0;

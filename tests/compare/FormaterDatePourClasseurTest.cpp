@@ -75,5 +75,28 @@ TEST(FormaterDatePourClasseur, RewritesAnyConvertibleDate) {
     EXPECT_EQ(FormaterDatePourClasseur("2007/12/25", annees), "12/25/2007");
 }
 
+TEST(ReglagesDepuisFormatCourt, ReadsOrderSeparatorAndShortYear) {
+    struct Cas {
+        const char* format;
+        std::size_t longueur;
+        ReglagesDate::Ordre ordre;
+        char separateur;
+        bool huit;
+    };
+    using O = ReglagesDate::Ordre;
+    for (const Cas& c : {Cas{"dd/MM/yyyy", 10, O::JourMoisAnnee, '/', false},
+                         Cas{"dd/MM/yy", 8, O::JourMoisAnnee, '/', true},
+                         Cas{"M/d/yy", 8, O::MoisJourAnnee, '/', true},
+                         Cas{"yyyy-MM-dd", 10, O::AnneeMoisJour, '-', false},
+                         Cas{"d.M.yyyy", 9, O::JourMoisAnnee, '.', false},
+                         Cas{"", 0, O::JourMoisAnnee, '/', false}}) {
+        SCOPED_TRACE(c.format);
+        const ReglagesDate r = ReglagesDepuisFormatCourt(c.format, c.longueur);
+        EXPECT_EQ(r.ordre, c.ordre);
+        EXPECT_EQ(r.separateur, c.separateur);
+        EXPECT_EQ(r.formatCourtHuitCaracteres, c.huit);
+    }
+}
+
 }  // namespace
 }  // namespace velmora
