@@ -1,8 +1,8 @@
 #include "import/ConversionValeur.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace velmora {
 
@@ -114,14 +114,26 @@ std::string texteNombre(double nombre, std::string_view separateurDecimal) {
     if (nombre == 0) {
         return "0";
     }
+    if (std::fabs(nombre) < 1e15 && nombre == std::trunc(nombre)) {
+        // Whole numbers, the common case, need no rounding.
+        char buf[24];
+        const auto end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(nombre)).ptr;
+        return std::string(buf, end);
+    }
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", nombre);  // -d.dddddddddddddde+XX
+    // -d.dddddddddddddde+XX: 15 significant digits, correctly rounded.
+    const auto fin =
+        std::to_chars(buf, buf + sizeof buf, nombre, std::chars_format::scientific, 14).ptr;
     const bool negatif = buf[0] == '-';
     const char* p = buf + (negatif ? 1 : 0);
     std::string chiffres;
     chiffres += p[0];
     chiffres.append(p + 2, 14);
-    const int exposant = std::atoi(p + 17);
+    int exposant = 0;
+    std::from_chars(p + 18, fin, exposant);
+    if (p[17] == '-') {
+        exposant = -exposant;
+    }
     while (chiffres.size() > 1 && chiffres.back() == '0') {
         chiffres.pop_back();
     }

@@ -84,7 +84,12 @@ void Lecture::noter(int c, int r, const std::string& valeur) {
 
 bool Lecture::lire(int c, int r, std::string& texte) {
     try {
-        texte = texteDeValeur(feuille_.Cells(r, c).Value(), options_.reglages);
+        Valeur valeur = feuille_.Cells(r, c).Value();
+        if (valeur.type == TypeValeur::Texte) {
+            texte = std::move(valeur.texte);
+        } else {
+            texte = texteDeValeur(valeur, options_.reglages);
+        }
         return true;
     } catch (const ErreurConversion& e) {
         texte.clear();

@@ -26,16 +26,20 @@ std::shared_ptr<const WorkbookData> WorkbookReader::readFile(const std::string& 
         throw ErreurClasseur(
             path, std::string("the file cannot be opened (") + std::strerror(errno) + ")");
     }
-    std::vector<std::uint8_t> bytes;
-    char buffer[1 << 16];
-    while (in) {
-        in.read(buffer, sizeof buffer);
-        bytes.insert(bytes.end(), buffer, buffer + in.gcount());
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec) {
+        throw ErreurClasseur(path, "the file cannot be read (" + ec.message() + ")");
     }
-    if (in.bad()) {
-        throw ErreurClasseur(path, "the file cannot be read");
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (static_cast<std::uintmax_t>(in.gcount()) != size) {
+        throw ErreurClasseur(path, "the file cannot be read (it changed while being read)");
     }
-    return readMemory(bytes.data(), bytes.size(), path);
+    // The file's bytes go before parsing: only the workbook stream is needed.
+    WorkbookStream stream = Ole2Reader::readWorkbookStream(bytes.data(), bytes.size(), path);
+    std::vector<std::uint8_t>().swap(bytes);
+    return std::make_shared<const WorkbookData>(
+        BiffReader::parse(stream.bytes.data(), stream.bytes.size(), stream.name, path));
 }
 
 std::shared_ptr<const WorkbookData> WorkbookReader::readMemory(const std::uint8_t* data,

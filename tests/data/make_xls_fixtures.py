@@ -3,6 +3,8 @@
 
 Run with Debian's interpreter (it has python3-xlwt):
     /usr/bin/python3 make_xls_fixtures.py OUTPUT_FOLDER
+    /usr/bin/python3 make_xls_fixtures.py --bench FILE
+The second form writes the benchmarks' full 65,536-row x 52-column sheet.
 Every workbook is written by xlwt, a writer independent of ours.
 """
 import datetime
@@ -134,5 +136,34 @@ def main(folder):
     save(wb, folder, 'dates1904.xls')
 
 
+def bench(path):
+    """Every cell filled: a third distinct texts, a third from a vocabulary
+    of 1,000 words, a third numbers (integers, decimals, a few dates)."""
+    wb = book()
+    ws = wb.add_sheet('banc')
+    date_style = xlwt.easyxf(num_format_str='dd/mm/yyyy')
+    words = ['mot%03d' % i for i in range(1000)]
+    for r in range(65536):
+        row = ws.row(r)
+        for c in range(52):
+            k = c % 3
+            if k == 0:
+                row.set_cell_text(c, 'R%dC%d' % (r, c))
+            elif k == 1:
+                row.set_cell_text(c, words[(r * 52 + c) % 1000])
+            elif c == 50:
+                row.set_cell_number(c, 40000 + r % 3000, date_style)
+            else:
+                row.set_cell_number(c, r * 0.25 + c)
+        if r % 4096 == 4095:
+            ws.flush_row_data()
+    tmp = path + '.part'
+    wb.save(tmp)
+    os.replace(tmp, path)
+
+
 if __name__ == '__main__':
-    main(sys.argv[1])
+    if sys.argv[1] == '--bench':
+        bench(sys.argv[2])
+    else:
+        main(sys.argv[1])
