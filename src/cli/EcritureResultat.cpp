@@ -50,16 +50,24 @@ std::size_t LongueurUtf8(std::string_view s, std::size_t i) {
 
 void EcrireChaineJson(std::ostream& out, std::string_view s) {
     out << '"';
+    std::size_t debut = 0;  // start of the run of bytes written as they are
+    auto vider = [&](std::size_t fin) {
+        out.write(s.data() + debut, static_cast<std::streamsize>(fin - debut));
+    };
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
-        const std::size_t len = LongueurUtf8(s, i);
-        if (len == 0) {
-            out << "\xEF\xBF\xBD";
+        if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') {
             ++i;
             continue;
         }
+        const std::size_t len = LongueurUtf8(s, i);
         if (len > 1) {
-            out.write(s.data() + i, static_cast<std::streamsize>(len));
+            i += len;
+            continue;
+        }
+        vider(i);
+        if (len == 0) {
+            out << "\xEF\xBF\xBD";
         } else if (c == '"' || c == '\\') {
             out << '\\' << static_cast<char>(c);
         } else if (c == '\n') {
@@ -68,15 +76,15 @@ void EcrireChaineJson(std::ostream& out, std::string_view s) {
             out << "\\r";
         } else if (c == '\t') {
             out << "\\t";
-        } else if (c < 0x20 || c == 0x7F) {
+        } else {
             char buf[8];
             std::snprintf(buf, sizeof buf, "\\u%04x", c);
             out << buf;
-        } else {
-            out << static_cast<char>(c);
         }
-        i += len;
+        ++i;
+        debut = i;
     }
+    vider(s.size());
     out << '"';
 }
 
