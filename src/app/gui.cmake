@@ -24,7 +24,7 @@ add_custom_command(
     COMMENT "Drawing the pictures of the window skin"
     VERBATIM)
 
-add_library(velmora_skin STATIC
+add_library(velmora_shell STATIC
     ${CMAKE_CURRENT_LIST_DIR}/BoiteMessage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BoutonImage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ControleImage.cpp
@@ -41,7 +41,20 @@ add_library(velmora_skin STATIC
     ${CMAKE_CURRENT_LIST_DIR}/TFrmApropos.cpp
     ${VELMORA_IMAGES_CPP}
 )
-velmora_target_defaults(velmora_skin)
-target_include_directories(velmora_skin PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(velmora_skin PUBLIC Qt6::Widgets velmora_settings
+velmora_target_defaults(velmora_shell)
+target_include_directories(velmora_shell PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(velmora_shell PUBLIC Qt6::Widgets velmora_settings
     PRIVATE PkgConfig::VELMORA_JPEG)
+target_sources(velmora_shell PRIVATE ${CMAKE_CURRENT_LIST_DIR}/TFrmSplash.cpp)
+target_link_libraries(velmora_shell PUBLIC velmora_modes)
+
+# Creation of the single instances, shared by the program and its tests.
+add_library(velmora_programme STATIC ${CMAKE_CURRENT_LIST_DIR}/Programme.cpp)
+velmora_target_defaults(velmora_programme)
+target_link_libraries(velmora_programme PUBLIC velmora_shell velmora_mainwindow velmora_modes)
+
+add_executable(velmora ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
+velmora_target_defaults(velmora)
+target_link_libraries(velmora PRIVATE velmora_programme)
+# The program needs its mode database beside it.
+add_dependencies(velmora velmora_modes_db)
