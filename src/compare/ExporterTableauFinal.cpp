@@ -50,7 +50,6 @@ private:
 }  // namespace
 
 BilanExport EcrireTableauFinal(const TableauFinal& tableau, const std::filesystem::path& cible,
-                               const ReglagesDate& reglages,
                                const std::function<void(int)>& progression) {
     BilanExport bilan;
     ServeurClasseur serveur;
@@ -76,14 +75,11 @@ BilanExport EcrireTableauFinal(const TableauFinal& tableau, const std::filesyste
                 // One cell that cannot be written does not stop the others.
                 try {
                     CelluleServeur cellule = feuille.cells(j + 1, i + 1);
-                    const std::string_view texte = tableau.texte(i, j);
-                    try {
-                        cellule.setValue(TexteCellulePourClasseur(texte, reglages));
-                    } catch (const std::bad_alloc&) {
-                        throw;
-                    } catch (const std::exception&) {
-                        cellule.setValue(texte);
-                    }
+                    // Every cell is stored as text, so a date is written as
+                    // the user sees it: rewriting it month first (what a
+                    // writer that parses dates would need) would show
+                    // 25/12/2007 as 12/25/2007.
+                    cellule.setValue(tableau.texte(i, j));
                     const CouleurCellule couleur = tableau.couleur(i, j);
                     if (couleur != CouleurCellule::Aucune && couleur != CouleurCellule::Inchangee) {
                         cellule.setInteriorColor(*ValeurCouleur(couleur));
@@ -172,8 +168,7 @@ std::string MessageExportTermine(const BilanExport& bilan, std::string_view lang
 }
 
 IssueExport ExporterTableauFinal(const TableauFinal& tableau, const std::filesystem::path& dossier,
-                                 std::string_view langue, const ReglagesDate& reglages,
-                                 const CrochetsExport& crochets) {
+                                 std::string_view langue, const CrochetsExport& crochets) {
     CurseurOccupe curseur(crochets);
     const std::filesystem::path cible = dossier / kNomFichierExport;
     // The previous workbook stays until the new one is complete, so access
@@ -188,7 +183,7 @@ IssueExport ExporterTableauFinal(const TableauFinal& tableau, const std::filesys
     if (crochets.debutProgression) {
         crochets.debutProgression(tableau.rowCount());
     }
-    const BilanExport bilan = EcrireTableauFinal(tableau, cible, reglages, crochets.progression);
+    const BilanExport bilan = EcrireTableauFinal(tableau, cible, crochets.progression);
     curseur.liberer();
     if (crochets.message) {
         crochets.message(MessageExportTermine(bilan, langue));

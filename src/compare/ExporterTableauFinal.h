@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "compare/FormaterDatePourClasseur.h"
 #include "compare/TableauFinal.h"
 
 namespace velmora {
@@ -48,15 +47,14 @@ struct BilanExport {
 enum class IssueExport { Terminee, AccesRefuse };
 
 // Writes the final table to `cible`: one worksheet "Résultat Compare", row r
-// and column c going to sheet cell (r + 1, c + 1), each cell as a text (day-
-// first dates rewritten month first, see TexteCellulePourClasseur), the
+// and column c going to sheet cell (r + 1, c + 1), each cell as the text the
+// final table shows (dates included, as the user's locale wrote them), the
 // added, modified and erased tints as solid fills, and a single blank in A1
 // when A1 would be empty. `progression` is called once per row, then with 0.
 // The file is written beside `cible` and renamed over it: when saving fails
 // this throws std::runtime_error naming the file and any previous file stays
 // as it was.
 BilanExport EcrireTableauFinal(const TableauFinal& tableau, const std::filesystem::path& cible,
-                               const ReglagesDate& reglages,
                                const std::function<void(int)>& progression = {});
 
 // Whether `cible` can be replaced, checked without changing it: an existing
@@ -78,7 +76,6 @@ std::string MessageExportTermine(const BilanExport& bilan, std::string_view lang
 // completion message. A failure to save throws std::runtime_error naming the
 // file (the previous file is then untouched) after restoring the cursor.
 IssueExport ExporterTableauFinal(const TableauFinal& tableau, const std::filesystem::path& dossier,
-                                 std::string_view langue, const ReglagesDate& reglages,
-                                 const CrochetsExport& crochets = {});
+                                 std::string_view langue, const CrochetsExport& crochets = {});
 
 }  // namespace velmora

@@ -51,9 +51,10 @@ std::optional<DateHeureLue> ConvertirDateHeure(std::string_view texte,
 // does not convert comes back unchanged.
 std::string FormaterDatePourClasseur(std::string_view texte, const ReglagesDate& reglages);
 
-// The text the export writes for a cell: the month-first rewrite for a text
-// with "/" as its 3rd and 6th characters and numbers before them that
-// converts to a date, otherwise the text itself.
+// The month-first rewrite for a text with "/" as its 3rd and 6th characters
+// and numbers before them that converts to a date, otherwise the text itself:
+// what a writer that turns month-first texts into date values needs. Our
+// workbooks store every cell as text, so the export writes the text as shown.
 std::string TexteCellulePourClasseur(std::string_view texte, const ReglagesDate& reglages);
 
 }  // namespace velmora

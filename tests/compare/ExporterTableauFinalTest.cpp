@@ -76,7 +76,7 @@ TEST(ExporterTableauFinal, WritesTextsAndTintsToTempResult) {
     t.setTexte(0, 2, "31/02/2007");
 
     Fenetre fenetre;
-    EXPECT_EQ(ExporterTableauFinal(t, dossier.chemin(), "francais", {}, fenetre.crochets()),
+    EXPECT_EQ(ExporterTableauFinal(t, dossier.chemin(), "francais", fenetre.crochets()),
               IssueExport::Terminee);
     EXPECT_EQ(fenetre.evenements,
               (std::vector<std::string>{"occupe", "maximum 3", "normal", "message"}));
@@ -90,7 +90,7 @@ TEST(ExporterTableauFinal, WritesTextsAndTintsToTempResult) {
     EXPECT_EQ(f.nom, "Résultat Compare");
     EXPECT_EQ(f.cellule(0, 0).texte, "Référence");
     EXPECT_EQ(f.cellule(0, 1).texte, "表格");
-    EXPECT_EQ(f.cellule(0, 2).texte, "12/25/2007 14:05");
+    EXPECT_EQ(f.cellule(0, 2).texte, "25/12/2007 14:05");
     EXPECT_TRUE(f.cellule(0, 3).texte == long_texte);
     EXPECT_EQ(f.cellule(1, 0).remplissage, "008080");
     EXPECT_EQ(f.cellule(1, 1).remplissage, "808080");
@@ -117,7 +117,7 @@ TEST(ExporterTableauFinal, EmptyFirstCellGetsASingleBlank) {
         SCOPED_TRACE(cas.nom);
         DossierTemporaire dossier;
         Fenetre fenetre;
-        ExporterTableauFinal(cas.tableau, dossier.chemin(), "anglais", {}, fenetre.crochets());
+        ExporterTableauFinal(cas.tableau, dossier.chemin(), "anglais", fenetre.crochets());
         EXPECT_EQ(fenetre.messages, std::vector<std::string>{"EXPORT COMPLETED"});
         const auto f = LireAvecXlrd(dossier / "Temp_Result.xls").at(0);
         EXPECT_EQ(f.nom, "Résultat Compare");
@@ -130,10 +130,10 @@ TEST(ExporterTableauFinal, ExportingAgainReplacesTheFile) {
     TableauFinal grand = Tableau(3, 3);
     grand.setTexte(2, 2, "premier");
     grand.setCouleur(2, 2, CouleurCellule::Modifiee);
-    ExporterTableauFinal(grand, dossier.chemin(), "francais", {});
+    ExporterTableauFinal(grand, dossier.chemin(), "francais");
     TableauFinal petit = Tableau(1, 1);
     petit.setTexte(0, 0, "second");
-    ExporterTableauFinal(petit, dossier.chemin(), "francais", {});
+    ExporterTableauFinal(petit, dossier.chemin(), "francais");
 
     EXPECT_EQ(dossier.contenu(), std::set<std::string>{"Temp_Result.xls"});
     const auto f = LireAvecXlrd(dossier / "Temp_Result.xls").at(0);
@@ -177,7 +177,7 @@ TEST(ExporterTableauFinal, UnwritableTargetGivesTheAccessMessage) {
         } else if (!cas.dossierAbsent) {
             TableauFinal t = Tableau(1, 1);
             t.setTexte(0, 0, "ancien");
-            ExporterTableauFinal(t, ici, "francais", {});
+            ExporterTableauFinal(t, ici, "francais");
             ancien = LireFichier(cible);
         }
         const auto avant = dossier.contenu();
@@ -188,7 +188,7 @@ TEST(ExporterTableauFinal, UnwritableTargetGivesTheAccessMessage) {
         Fenetre fenetre;
         TableauFinal nouveau = Tableau(1, 1);
         nouveau.setTexte(0, 0, "nouveau");
-        EXPECT_EQ(ExporterTableauFinal(nouveau, ici, "anglais", {}, fenetre.crochets()),
+        EXPECT_EQ(ExporterTableauFinal(nouveau, ici, "anglais", fenetre.crochets()),
                   IssueExport::AccesRefuse);
         if (cas.lectureSeule) {
             std::filesystem::permissions(ici, std::filesystem::perms::owner_write,
@@ -213,7 +213,7 @@ TEST(ExporterTableauFinal, FailedWriteKeepsThePreviousWorkbook) {
     const auto cible = dossier / "Temp_Result.xls";
     TableauFinal petit = Tableau(1, 1);
     petit.setTexte(0, 0, "ancien");
-    ExporterTableauFinal(petit, dossier.chemin(), "francais", {});
+    ExporterTableauFinal(petit, dossier.chemin(), "francais");
     const std::string ancien = LireFichier(cible);
 
     TableauFinal grand = Tableau(10, 3000);
@@ -231,7 +231,7 @@ TEST(ExporterTableauFinal, FailedWriteKeepsThePreviousWorkbook) {
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
     std::string erreur;
     try {
-        ExporterTableauFinal(grand, dossier.chemin(), "francais", {}, fenetre.crochets());
+        ExporterTableauFinal(grand, dossier.chemin(), "francais", fenetre.crochets());
     } catch (const std::runtime_error& e) {
         erreur = e.what();
     }
@@ -254,7 +254,7 @@ TEST(ExporterTableauFinal, LossesAreReportedInTheCompletionMessage) {
     t.setTexte(0, 65535, "dernière");
     t.setTexte(0, 65536, "de trop");
     Fenetre fenetre;
-    ExporterTableauFinal(t, dossier.chemin(), "anglais", {}, fenetre.crochets());
+    ExporterTableauFinal(t, dossier.chemin(), "anglais", fenetre.crochets());
     ASSERT_EQ(fenetre.messages.size(), 1u);
     EXPECT_EQ(fenetre.messages[0],
               "EXPORT COMPLETED\r\nRows beyond 65536 not exported: 1\r\n"
@@ -280,7 +280,7 @@ TEST(EcrireTableauFinal, WritesToTheGivenPathWithoutHooks) {
     t.setTexte(0, 0, "a");
     t.setTexte(1, 0, "b");
     t.setCouleur(1, 0, CouleurCellule::Effacee);
-    const BilanExport bilan = EcrireTableauFinal(t, dossier / "result.xls", {});
+    const BilanExport bilan = EcrireTableauFinal(t, dossier / "result.xls");
     EXPECT_TRUE(bilan.complet());
     const auto f = LireAvecXlrd(dossier / "result.xls").at(0);
     EXPECT_EQ(f.cellule(0, 1).texte, "b");
