@@ -6,11 +6,19 @@
 #include <filesystem>
 #include <string>
 
+#include <QLocale>
+
+#include "app/Parametres.h"
 #include "cli/EcritureResultat.h"
 #include "cli/LectureCsv.h"
 #include "cli/OptionsLigneCommande.h"
+#include "compare/ExporterTableauFinal.h"
 #include "compare/PiloteComparaison.h"
 #include "compare/TableauFinal.h"
+#include "import/ImporterFeuilleExcel.h"
+#include "import/ReglagesRegionauxQt.h"
+#include "modes/MagasinModes.h"
+#include "modes/TDataModule1.h"
 
 namespace velmora {
 namespace {
@@ -28,14 +36,60 @@ std::string Extension(const std::string& chemin) {
     return ext;
 }
 
-Table LireTable(const std::string& chemin) {
+// A workbook goes through the same import as the windows' grids, with the
+// user's regional settings; anything else is read as CSV. Cells whose value
+// cannot be written as text are reported on `err` unless `silencieux`.
+Table LireTable(const std::string& chemin, int feuille, bool fusionnees, bool silencieux,
+                std::ostream& err) {
     if (!std::filesystem::exists(chemin)) {
         throw ErreurExecution(chemin + ": no such file");
     }
-    if (Extension(chemin) == ".xls") {
-        throw ErreurExecution(chemin + ": .xls workbooks are not supported by this build");
+    if (Extension(chemin) != ".xls") {
+        return LireFichierCsv(chemin);
     }
-    return LireFichierCsv(chemin);
+    Table table;
+    OptionsImport options;
+    options.cellulesFusionnees = fusionnees;
+    options.reglages = reglagesDepuisLocale(QLocale::system());
+    options.numFeuilleImposee = feuille;
+    RappelsImport rappels;
+    rappels.memoErreur = [&](const std::string& ligne) {
+        if (!silencieux) {
+            err << "velmora-compare: " << chemin << ": cell " << ligne
+                << " cannot be read as text; left empty\n";
+        }
+    };
+    ImporterFeuilleExcel(table, chemin, options, rappels);
+    return table;
+}
+
+// The mode stored under `titre` in the Comp.qnr beside the program; the first
+// of the list's order when several share the title.
+ModeComparaison ModeEnregistre(const std::string& titre) {
+    TDataModule1 module;
+    if (!module.ADOConnection1.Connected()) {
+        throw ErreurExecution((DossierExecutable() / "Comp.qnr").string() +
+                              ": cannot open the mode store (missing, held by another program, "
+                              "or not a mode store)");
+    }
+    for (const ModeComparaison& mode : ChargerModes(module)) {
+        if (mode.Intitule == titre) {
+            return mode;
+        }
+    }
+    throw ErreurExecution("--mode: no stored mode is titled '" + titre + "'");
+}
+
+void ListerModes(std::ostream& out) {
+    TDataModule1 module;
+    if (!module.ADOConnection1.Connected()) {
+        throw ErreurExecution((DossierExecutable() / "Comp.qnr").string() +
+                              ": cannot open the mode store (missing, held by another program, "
+                              "or not a mode store)");
+    }
+    for (const ModeComparaison& mode : ChargerModes(module)) {
+        out << mode.Intitule << '\n';
+    }
 }
 
 struct Decompte {
@@ -68,22 +122,34 @@ Decompte Compter(const TableauFinal& final, int premiereColonne) {
     return d;
 }
 
-void Ecrire(const std::string& chemin, const TableauFinal& final) {
+void Ecrire(const std::string& chemin, const TableauFinal& final, bool silencieux,
+            std::ostream& err) {
     const std::string ext = Extension(chemin);
-    if (ext == ".json") {
+    if (ext == ".xls") {
+        const BilanExport bilan = EcrireTableauFinal(final, chemin);
+        if (!bilan.complet() && !silencieux) {
+            std::string message = MessageExportTermine(bilan, "anglais");
+            for (auto& c : message) {
+                if (c == '\r' || c == '\n') {
+                    c = ' ';
+                }
+            }
+            err << "velmora-compare: " << chemin << ": " << message << '\n';
+        }
+    } else if (ext == ".json") {
         EcrireFichierAtomique(chemin, [&](std::ostream& o) { EcrireJson(o, final); });
     } else if (ext == ".csv") {
         EcrireFichierAtomique(chemin, [&](std::ostream& o) { EcrireCsv(o, final); });
     } else if (ext == ".html" || ext == ".htm") {
         EcrireFichierAtomique(chemin, [&](std::ostream& o) { EcrireHtml(o, final); });
     } else {
-        throw ErreurExecution(chemin + ": unknown output format (use .json, .csv or .html)");
+        throw ErreurExecution(chemin + ": unknown output format (use .xls, .json, .csv or .html)");
     }
 }
 
 bool FormatConnu(const std::string& chemin) {
     const std::string ext = Extension(chemin);
-    return ext == ".json" || ext == ".csv" || ext == ".html" || ext == ".htm";
+    return ext == ".xls" || ext == ".json" || ext == ".csv" || ext == ".html" || ext == ".htm";
 }
 
 }  // namespace
@@ -96,16 +162,18 @@ int ExecuterLigneCommande(const std::vector<std::string>& arguments, std::ostrea
             out << kAideLigneCommande;
             return 0;
         }
-        if (o.listerModes || o.titreMode) {
-            throw ErreurExecution("stored modes are not supported by this build");
+        if (o.listerModes) {
+            ListerModes(out);
+            return 0;
         }
         if (!o.sortie.empty() && !FormatConnu(o.sortie)) {
             throw ErreurOptions("-o: " + o.sortie +
-                                ": unknown output format (use .json, .csv or .html)");
+                                ": unknown output format (use .xls, .json, .csv or .html)");
         }
+        const ModeComparaison mode = o.titreMode ? ModeEnregistre(*o.titreMode) : o.mode;
 
-        Table t1 = LireTable(o.maitre);
-        Table t2 = LireTable(o.amendement);
+        Table t1 = LireTable(o.maitre, o.feuille1, o.cellulesFusionnees, o.silencieux, err);
+        Table t2 = LireTable(o.amendement, o.feuille2, o.cellulesFusionnees, o.silencieux, err);
         const int typeTri = (o.plage1 || o.plage2) ? 1 : 0;
         t1.setSelection(
             o.plage1.value_or(Selection{0, 0, t1.columnCount() - 1, t1.rowCount() - 1}));
@@ -114,20 +182,20 @@ int ExecuterLigneCommande(const std::vector<std::string>& arguments, std::ostrea
 
         // The differences are counted on the whole final table, before the
         // mode's filter keeps some of its rows.
-        ModeComparaison sansFiltre = o.mode;
+        ModeComparaison sansFiltre = mode;
         sansFiltre.SortieTableau = "Complet";
         TableauFinal final;
         BarreProgression barre;
         ExecuterComparaison(sansFiltre, t1, t2, typeTri, o.afficheSupprime, final, barre);
-        const Decompte d = Compter(final, o.mode.AncienNumLigne == "Oui" ? 2 : 0);
+        const Decompte d = Compter(final, mode.AncienNumLigne == "Oui" ? 2 : 0);
         try {
-            AppliquerFiltre(o.mode.SortieTableau, final);
+            AppliquerFiltre(mode.SortieTableau, final);
         } catch (const std::exception&) {
             // As in the window: a failing filter keeps what it had.
         }
 
         if (!o.sortie.empty()) {
-            Ecrire(o.sortie, final);
+            Ecrire(o.sortie, final, o.silencieux, err);
         } else if (!o.silencieux) {
             out << "final table: " << final.rowCount() << " rows x " << final.columnCount()
                 << " columns; " << d.ajoutees << " added, " << d.modifiees << " modified, "
