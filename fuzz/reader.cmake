@@ -1,4 +1,8 @@
 # libFuzzer target for the .xls reader (clang only; see fuzz/run.sh).
+if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(WARNING "velmora_fuzz_reader needs clang++ (CMAKE_CXX_COMPILER=clang++)")
+    return()
+endif()
 set(velmora_fuzz_flags -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
 target_compile_options(velmora_workbook_reader PRIVATE ${velmora_fuzz_flags})
 

@@ -5,9 +5,9 @@
 #include <gsf/gsf-input-memory.h>
 #include <gsf/gsf-input.h>
 
+#include <array>
 #include <cstring>
 #include <memory>
-#include <mutex>
 
 #include "workbook/ErreurClasseur.h"
 
@@ -25,19 +25,32 @@ struct GObjectUnref {
 template <typename T>
 using GPtr = std::unique_ptr<T, GObjectUnref>;
 
-// libgsf reports the damage it meets on stderr; the caller gets an error instead.
-void silenceLibgsf() {
-    static std::once_flag once;
-    std::call_once(once, [] {
+// libgsf reports the damage it meets with g_warning, on stderr, some of it in
+// the default log domain; the caller gets an ErreurClasseur instead. The
+// handlers are in place only while libgsf works on our behalf.
+class QuietLibgsf {
+public:
+    QuietLibgsf() {
         const auto drop = [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {};
-        for (const char* domain : {"libgsf:msole", "libgsf"}) {
-            g_log_set_handler(domain,
-                              static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL |
-                                                          G_LOG_FLAG_RECURSION),
-                              drop, nullptr);
+        const auto levels =
+            static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING |
+                                        G_LOG_LEVEL_MESSAGE | G_LOG_LEVEL_INFO | G_LOG_LEVEL_DEBUG);
+        for (std::size_t i = 0; i < kDomains.size(); ++i) {
+            ids_[i] = g_log_set_handler(kDomains[i], levels, drop, nullptr);
         }
-    });
-}
+    }
+    ~QuietLibgsf() {
+        for (std::size_t i = 0; i < kDomains.size(); ++i) {
+            g_log_remove_handler(kDomains[i], ids_[i]);
+        }
+    }
+    QuietLibgsf(const QuietLibgsf&) = delete;
+    QuietLibgsf& operator=(const QuietLibgsf&) = delete;
+
+private:
+    static constexpr std::array<const char*, 3> kDomains = {nullptr, "libgsf", "libgsf:msole"};
+    std::array<guint, 3> ids_{};
+};
 
 constexpr std::uint8_t kOleSignature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
 
@@ -79,7 +92,7 @@ WorkbookStream Ole2Reader::readWorkbookStream(const std::uint8_t* data, std::siz
         std::memcmp(data, kOleSignature, sizeof kOleSignature) != 0) {
         refuseNonOle(data, size, fileName);
     }
-    silenceLibgsf();
+    const QuietLibgsf quiet;
     GPtr<GsfInput> input(gsf_input_memory_new(data, static_cast<gsf_off_t>(size), FALSE));
     if (!input) {
         throw ErreurClasseur(fileName, "cannot read the file into memory");
