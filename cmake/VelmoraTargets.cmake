@@ -18,6 +18,7 @@ endfunction()
 # A GoogleTest program registered with CTest.
 function(velmora_gtest name)
     add_executable(${name} ${ARGN})
+    set_target_properties(${name} PROPERTIES AUTOMOC OFF)
     velmora_target_defaults(${name})
     target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
     target_compile_definitions(${name} PRIVATE
