@@ -20,7 +20,9 @@ void TFormGrisTransparent::AfficherVoile(const QWidget* fenetre, int slot) {
     QPalette palette = voile->palette();
     palette.setColor(QPalette::Window, QColor(128, 128, 128));
     voile->setPalette(palette);
-    voile->setGeometry(fenetre->x(), fenetre->y(), fenetre->width(), fenetre->height());
+    // The whole window, frame included: the overlay itself has none.
+    const QRect cadre = fenetre->frameGeometry();
+    voile->setGeometry(cadre.x(), cadre.y(), cadre.width(), cadre.height());
     QCoreApplication::processEvents();
     voile->setWindowOpacity(kOpacite);
     voile->show();

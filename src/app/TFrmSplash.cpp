@@ -27,7 +27,7 @@ TFrmSplash::TFrmSplash() : QWidget(nullptr) {
 
     LblChargement = new QLabel("Ouverture du logiciel en cours ...", this);
     LblChargement->setObjectName("LblChargement");
-    LblChargement->setGeometry(50, 57, 259, 40);
+    LblChargement->setGeometry(50, 67, 259, 44);
     LblChargement->setFont(PoliceSkin(16, true));
     LblChargement->setAlignment(Qt::AlignCenter);
     LblChargement->setWordWrap(true);

@@ -58,3 +58,9 @@ velmora_target_defaults(velmora)
 target_link_libraries(velmora PRIVATE velmora_programme)
 # The program needs its mode database beside it.
 add_dependencies(velmora velmora_modes_db)
+
+# Review tool: pictures of the windows in both languages (scripts/screenshots.sh).
+add_executable(velmora_screenshots ${CMAKE_CURRENT_LIST_DIR}/Captures.cpp)
+velmora_target_defaults(velmora_screenshots)
+target_link_libraries(velmora_screenshots PRIVATE velmora_programme)
+add_dependencies(velmora_screenshots velmora_modes_db)

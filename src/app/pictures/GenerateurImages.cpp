@@ -142,6 +142,28 @@ QImage Fond(int largeur, int hauteur) {
     return image;
 }
 
+// The splash: the ledger background with the emblem and the name above the
+// loading text.
+QImage FondSplash() {
+    QImage image = Fond(358, 154);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QColor teintes[3] = {QColor(0, 128, 128), QColor(128, 128, 128), QColor(128, 0, 0)};
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            QColor c = (i + j) % 2 == 0 ? QColor(246, 236, 214) : teintes[(i + 2 * j) % 3];
+            p.fillRect(QRect(96 + j * 9, 16 + i * 9, 8, 8), c);
+        }
+    }
+    p.setFont(Police(28, true, "DejaVu Serif"));
+    p.setPen(QColor(128, 0, 0));
+    p.drawText(QRect(132, 8, 200, 44), Qt::AlignVCenter | Qt::AlignLeft, "Velmora");
+    p.setPen(QPen(QColor(128, 90, 52), 1.0));
+    p.drawLine(40, 60, 318, 60);
+    return image;
+}
+
 QImage Bandeau(int largeur, int hauteur, bool titre) {
     QImage image = NouvelleImage(largeur, hauteur, kBandeau);
     QPainter p(&image);
@@ -391,7 +413,7 @@ std::vector<Image> ToutesLesImages() {
                           Bouton(b.largeur, b.hauteur, en, true, b.style, b.fond)});
     }
     images.push_back({"FondPrincipal", Fond(799, 580)});
-    images.push_back({"FondSplash", Fond(358, 154)});
+    images.push_back({"FondSplash", FondSplash()});
     images.push_back({"BandeauBoutons", Bandeau(341, 60, false)});
     images.push_back({"BandeauTitre", Bandeau(456, 57, true)});
     images.push_back({"TraitHorizontal", Trait(1050, 4)});

@@ -1,0 +1,149 @@
+// Review tool: opens the program's windows in French and in English and
+// saves a picture of each (main window, message box, question box, about
+// window, user guide, and a message box over the dimmed main window).
+//
+// Usage: velmora_screenshots <output folder>
+// Works on a copy of the program's folder, so Param.ini of the real program
+// is left alone.
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <filesystem>
+
+#include "app/Fenetres.h"
+#include "app/Parametres.h"
+#include "app/Programme.h"
+#include "app/TFormAide.h"
+#include "app/TFormMessageDialogInterne.h"
+#include "app/TFormShowMessageInterne.h"
+#include "app/TFrmApropos.h"
+#include "app/TFrmSplash.h"
+#include "import/TFormMain.h"
+
+namespace {
+
+using namespace velmora;
+
+bool Attendre(const std::function<bool()>& condition) {
+    QElapsedTimer chrono;
+    chrono.start();
+    while (!condition()) {
+        if (chrono.elapsed() > 10000) {
+            return false;
+        }
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+void Enregistrer(const QPixmap& image, const QString& dossier, const QString& nom) {
+    const QString chemin = dossier + "/" + nom + ".png";
+    if (!image.save(chemin)) {
+        throw std::runtime_error("Impossible d'écrire " + chemin.toStdString());
+    }
+    std::printf("%s\n", qPrintable(chemin));
+}
+
+// The box as it stands over the main window: the window, the grey overlay
+// at 130/255, then the box at its place.
+QPixmap Composition(QWidget& principale, QWidget& boite) {
+    QPixmap fond = principale.grab();
+    QPainter peintre(&fond);
+    QColor gris(128, 128, 128);
+    gris.setAlpha(130);
+    peintre.fillRect(fond.rect(), gris);
+    peintre.drawPixmap(boite.pos() - principale.pos(), boite.grab());
+    return fond;
+}
+
+void Capturer(const QString& dossier, const QString& langue, const std::filesystem::path& base) {
+    QTemporaryDir copie;
+    std::filesystem::copy_file(base / "Comp.qnr",
+                               std::filesystem::path(copie.path().toStdString()) / "Comp.qnr");
+    DefinirDossierExecutable(copie.path().toStdString());
+    EcrireParametre("Parametrage", "Langue", langue.toStdString());
+    EcrireParametre("Version", "versionexe", "1.0.0");
+
+    const QString suffixe = langue == "anglais" ? "-en" : "-fr";
+    const bool anglais = langue == "anglais";
+    {
+        Programme programme;
+        programme.Lancer();
+        if (!Attendre([&] { return programme.FormMain().isVisible(); })) {
+            throw std::runtime_error("la fenêtre principale ne s'est pas ouverte");
+        }
+        TFormMain& principale = programme.FormMain();
+        principale.move(0, 0);
+        Enregistrer(principale.grab(), dossier, "main" + suffixe);
+
+        TFormShowMessageInterne& message = programme.FormShowMessageInterne();
+        message.LbAlert->setText(
+            anglais ? "An error occurred while connecting to the database\r\nCall for service in "
+                      "order to remedy this problem"
+                    : "Une erreur est survenue lors de la connexion à la base de donnée\r\n"
+                      "Contactez le service technique afin de remédier à ce problème");
+        message.show();
+        QApplication::processEvents();
+        Enregistrer(message.grab(), dossier, "message" + suffixe);
+        message.move(principale.x() + (principale.width() - message.width()) / 2,
+                     principale.y() + (principale.height() - message.height()) / 2);
+        Enregistrer(Composition(principale, message), dossier, "message-over-main" + suffixe);
+        message.hide();
+
+        TFormMessageDialogInterne& question = programme.FormMessageDialogInterne();
+        question.LbAlert->setText(anglais ? "Does the worksheet contain merged cells ?"
+                                          : "La feuille contient-elle des cellules fusionnées ?");
+        question.show();
+        QApplication::processEvents();
+        Enregistrer(question.grab(), dossier, "question" + suffixe);
+        question.hide();
+
+        TFrmApropos& apropos = programme.FrmApropos();
+        apropos.show();
+        QApplication::processEvents();
+        Enregistrer(apropos.grab(), dossier, "about" + suffixe);
+        apropos.hide();
+
+        TFormAide& aide = programme.FormAide();
+        aide.show();
+        QApplication::processEvents();
+        Enregistrer(aide.grab(), dossier, "guide" + suffixe);
+        aide.hide();
+
+        programme.FrmSplash().show();
+        QApplication::processEvents();
+        Enregistrer(programme.FrmSplash().grab(), dossier, "splash" + suffixe);
+        programme.FrmSplash().hide();
+    }
+    DefinirDossierExecutable({});
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const QString dossier = QString::fromLocal8Bit(argv[1]);
+    int argcQt = 1;
+    QApplication application(argcQt, argv);
+    ConfigurerApplication();
+    // The screenshots never wait for a click: an unexpected error is printed.
+    DefinirAfficheurErreur(
+        [](const QString& texte) { std::fprintf(stderr, "erreur : %s\n", qPrintable(texte)); });
+    try {
+        QDir().mkpath(dossier);
+        const std::filesystem::path base = DossierExecutable();
+        Capturer(dossier, "francais", base);
+        Capturer(dossier, "anglais", base);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "velmora_screenshots: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
