@@ -25,7 +25,7 @@ function(velmora_gtest name)
         TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
         CORPUS_DIR="${PROJECT_SOURCE_DIR}/../shared/corpus"
         SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
