@@ -151,6 +151,8 @@ void TFormMain::CreerPage() {
     Colorer(PageControlImportExport, QPalette::Window, kCouleurPanneau);
     TabSheetClients = new QWidget();
     TabSheetClients->setObjectName("TabSheetClients");
+    TabSheetClients->setAutoFillBackground(true);
+    Colorer(TabSheetClients, QPalette::Window, kCouleurPanneau);
     // Picture 1 of the page's image list: the tab carries a picture, no words.
     PageControlImportExport->addTab(TabSheetClients,
                                     QIcon(QPixmap::fromImage(ChargerImageSkin("Onglet"))), {});
