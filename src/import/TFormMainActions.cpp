@@ -243,8 +243,5 @@ void TFormMain::StringGridExcel2TopLeftChanged() {}
 void TFormMain::ChargerModesComparaison() {}
 void TFormMain::ImageTableauExcel1Click() {}
 void TFormMain::ImageTableauExcel2Click() {}
-void TFormMain::ImageOptionsClick() {}
-void TFormMain::ImageMajClick() {}
-void TFormMain::ImageComparerExcelClick() {}
 
 }  // namespace velmora
