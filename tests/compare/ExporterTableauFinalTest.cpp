@@ -17,18 +17,7 @@ namespace {
 
 using test::DossierTemporaire;
 using test::LireAvecXlrd;
-
-std::string LireFichier(const std::filesystem::path& chemin) {
-    std::string contenu;
-    if (std::FILE* f = std::fopen(chemin.c_str(), "rb")) {
-        char tampon[4096];
-        for (std::size_t n; (n = std::fread(tampon, 1, sizeof tampon, f)) > 0;) {
-            contenu.append(tampon, n);
-        }
-        std::fclose(f);
-    }
-    return contenu;
-}
+using test::LireFichier;
 
 // Records what the export asks of the window.
 struct Fenetre {

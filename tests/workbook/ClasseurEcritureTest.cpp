@@ -16,6 +16,7 @@ namespace {
 
 using test::DossierTemporaire;
 using test::LireAvecXlrd;
+using test::LireFichier;
 
 std::string Repeter(std::string_view motif, std::size_t fois) {
     std::string s;
@@ -24,18 +25,6 @@ std::string Repeter(std::string_view motif, std::size_t fois) {
         s.append(motif);
     }
     return s;
-}
-
-std::string LireFichier(const std::filesystem::path& chemin) {
-    std::string contenu;
-    if (std::FILE* f = std::fopen(chemin.c_str(), "rb")) {
-        char tampon[4096];
-        for (std::size_t n; (n = std::fread(tampon, 1, sizeof tampon, f)) > 0;) {
-            contenu.append(tampon, n);
-        }
-        std::fclose(f);
-    }
-    return contenu;
 }
 
 struct CasTexte {

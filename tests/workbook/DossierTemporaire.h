@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -42,5 +43,18 @@ public:
 private:
     std::filesystem::path chemin_;
 };
+
+// The bytes of a file; empty when it cannot be read.
+inline std::string LireFichier(const std::filesystem::path& chemin) {
+    std::string contenu;
+    if (std::FILE* f = std::fopen(chemin.c_str(), "rb")) {
+        char tampon[4096];
+        for (std::size_t n; (n = std::fread(tampon, 1, sizeof tampon, f)) > 0;) {
+            contenu.append(tampon, n);
+        }
+        std::fclose(f);
+    }
+    return contenu;
+}
 
 }  // namespace velmora::test
