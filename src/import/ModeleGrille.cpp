@@ -24,6 +24,9 @@ QVariant ModeleGrille::data(const QModelIndex& index, int role) const {
         return {};
     }
     const std::string_view texte = table_.cell(index.column(), index.row());
+    if (texte.empty()) {
+        return {};
+    }
     return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
 }
 

@@ -7,7 +7,8 @@
 namespace velmora {
 
 // The model of an input grid of the main window: the grid's cells are the
-// cells of a Table, shown as they are and never edited in place.
+// cells of a Table, shown as they are and never edited in place. Cells are
+// read from the table when painted: no item or text is kept per cell.
 class ModeleGrille : public QAbstractTableModel {
     Q_OBJECT
 
@@ -20,6 +21,8 @@ public:
 
     // Replaces the whole table (an import); attached views are reset.
     void DefinirTable(Table table);
+    // The grid's selection rectangle, kept in the table for the comparison.
+    void DefinirSelection(Selection selection) { table_.setSelection(selection); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -1,27 +1,22 @@
 #include "import/TFormMain.h"
 
+#include <QFileDialog>
 #include <QFrame>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTimer>
 
 #include "app/Fenetres.h"
 #include "app/Habillage.h"
 #include "app/TFormImagesLib.h"
+#include "import/GrilleSaisie.h"
 #include "import/ModeleGrille.h"
 
 namespace velmora {
 
 namespace {
-
-// A grid cell is 70 × 20 pixels plus its 1-pixel grid line, which Qt counts
-// inside the section: ten whole columns and six whole rows stay in view.
-constexpr int kLargeurColonne = 71;
-constexpr int kHauteurLigne = 21;
 
 constexpr int kGauchesLettres[10] = {32, 103, 174, 245, 316, 388, 459, 530, 601, 673};
 constexpr int kHautsNumeros1[6] = {62, 82, 103, 124, 145, 166};
@@ -83,6 +78,17 @@ TFormMain::TFormMain() : QWidget(nullptr) {
     MemoErreur->setObjectName("MemoErreur");
     MemoErreur->setGeometry(334, 66, 281, 30);
     MemoErreur->hide();
+    MemoErreur->setPlainText("MemoErreur");
+
+    OpenDialogExcel = new QFileDialog(this);
+    OpenDialogExcel->setObjectName("OpenDialogExcel");
+    OpenDialogExcel->setFileMode(QFileDialog::ExistingFile);
+    OpenDialogExcel->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialogExcel->setNameFilter("Fichiers Excel (*.xls)");
+    OpenDialogExcel->setDefaultSuffix("xls");
+    OpenDialogExcel->setOption(QFileDialog::ReadOnly, false);
+    OpenDialogExcel->setOption(QFileDialog::DontUseNativeDialog, true);
+    OpenDialogExcel->setSizeGripEnabled(true);
 
     Cadre = AjouterCadre(this, 799, 580);
 
@@ -196,35 +202,23 @@ void TFormMain::CreerPage() {
 void TFormMain::CreerGrilles() {
     ModeleExcel1 = new ModeleGrille(this);
     ModeleExcel2 = new ModeleGrille(this);
-    const struct {
-        QTableView** grille;
-        ModeleGrille* modele;
-        const char* nom;
-        int haut;
-    } grilles[] = {{&StringGridExcel1, ModeleExcel1, "StringGridExcel1", 56},
-                   {&StringGridExcel2, ModeleExcel2, "StringGridExcel2", 240}};
-    for (const auto& g : grilles) {
-        auto* grille = new QTableView(Panel4);
-        grille->setObjectName(g.nom);
-        grille->setGeometry(32, g.haut, 737, 134);
-        grille->setModel(g.modele);
-        grille->horizontalHeader()->hide();
-        grille->verticalHeader()->hide();
-        grille->horizontalHeader()->setMinimumSectionSize(1);
-        grille->verticalHeader()->setMinimumSectionSize(1);
-        grille->horizontalHeader()->setDefaultSectionSize(kLargeurColonne);
-        grille->verticalHeader()->setDefaultSectionSize(kHauteurLigne);
-        grille->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        grille->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        grille->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        grille->setSelectionMode(QAbstractItemView::ContiguousSelection);
-        grille->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
-        grille->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-        grille->setWordWrap(false);
-        grille->setShowGrid(true);
+    StringGridExcel1 = new GrilleSaisie(Panel4, "StringGridExcel1", ModeleExcel1);
+    StringGridExcel2 = new GrilleSaisie(Panel4, "StringGridExcel2", ModeleExcel2);
+    StringGridExcel1->setGeometry(32, 56, 737, 134);
+    StringGridExcel2->setGeometry(32, 240, 737, 134);
+    for (GrilleSaisie* grille : {StringGridExcel1, StringGridExcel2}) {
         Colorer(grille, QPalette::Base, kCouleurSaisie);
-        *g.grille = grille;
     }
+    connect(StringGridExcel1, &GrilleSaisie::TopLeftChanged, this,
+            [this] { StringGridExcel1TopLeftChanged(); });
+    connect(StringGridExcel2, &GrilleSaisie::TopLeftChanged, this,
+            [this] { StringGridExcel2TopLeftChanged(); });
+    connect(StringGridExcel1, &GrilleSaisie::SelectCell, this,
+            [this](int c, int r) { StringGridExcel1SelectCell(c, r); });
+    connect(StringGridExcel2, &GrilleSaisie::SelectCell, this,
+            [this](int c, int r) { StringGridExcel2SelectCell(c, r); });
+    connect(StringGridExcel1, &GrilleSaisie::MouseUp, this, [this] { StringGridExcel1MouseUp(); });
+    connect(StringGridExcel2, &GrilleSaisie::MouseUp, this, [this] { StringGridExcel2MouseUp(); });
 
     for (int k = 0; k < 10; ++k) {
         const QString lettre(QChar('A' + k));
@@ -244,16 +238,19 @@ void TFormMain::CreerGrilles() {
             Etiquette(Panel4, QString("LbCptExcel2_%1").arg(k + 1),
                       QRect(4, kHautsNumeros2[k], 29, 13), numero, true);
     }
+    // The clicks reach eventFilter, which hands them to the family's handler.
     for (auto* familles : {&LbLettreExcel1, &LbLettreExcel2}) {
         for (QLabel* lettre : *familles) {
             lettre->setAlignment(Qt::AlignCenter);
             lettre->setCursor(Qt::PointingHandCursor);
+            lettre->installEventFilter(this);
         }
     }
     for (auto* familles : {&LbCptExcel1, &LbCptExcel2}) {
         for (QLabel* numero : *familles) {
             numero->setAlignment(Qt::AlignCenter);
             numero->setCursor(Qt::PointingHandCursor);
+            numero->installEventFilter(this);
         }
     }
 }
@@ -273,6 +270,8 @@ void TFormMain::CreerChoix() {
         {"Comparer les deux feuilles complètes.", "Effectuer une sélection pour la comparaison."});
     CbModeCompare = new ListeDessinee(Panel1, "CbModeCompare", QRect(330, 18, 295, 21));
     CbModeCompare->addItem("Mode de comparaison par défaut");
+    connect(CbTypeTri, &QComboBox::activated, this, [this] { CbTypeTriChange(); });
+    connect(CbModeCompare, &QComboBox::activated, this, [this] { CbModeCompareChange(); });
     for (ListeDessinee* liste : {CbTypeTri, CbModeCompare}) {
         liste->setFont(PoliceSkin(11));
         liste->DefinirDessin(dessin);
@@ -280,8 +279,8 @@ void TFormMain::CreerChoix() {
         liste->setCurrentIndex(0);
     }
 
-    LbEdCoorTab1 = Etiquette(Panel1, "LbEdCoorTab1", QRect(7, 49, 80, 14), "Tableau 1 :", false);
-    LbEdCoorTab2 = Etiquette(Panel1, "LbEdCoorTab2", QRect(159, 49, 80, 14), "Tableau 2 :", false);
+    LbEdCoorTab1 = Etiquette(Panel1, "LbEdCoorTab1", QRect(7, 49, 82, 14), "Tableau 1 :", true);
+    LbEdCoorTab2 = Etiquette(Panel1, "LbEdCoorTab2", QRect(159, 49, 82, 14), "Tableau 2 :", true);
     LbEdCoorTab1->setToolTip("Effectuez une sélection sur votre Tableau 1 à l'aide de la souris");
     LbEdCoorTab2->setToolTip("Effectuez une sélection sur votre Tableau 2 à l'aide de la souris");
     EdCoorTab1 = new QLineEdit(Panel1);
@@ -294,6 +293,11 @@ void TFormMain::CreerChoix() {
         zone->setReadOnly(true);
         zone->setFont(PoliceSkin(11));
         Colorer(zone, QPalette::Base, kCouleurSaisie);
+    }
+    // The range boxes show only while selections are the scope.
+    for (QWidget* controle :
+         std::initializer_list<QWidget*>{LbEdCoorTab1, EdCoorTab1, LbEdCoorTab2, EdCoorTab2}) {
+        controle->hide();
     }
 
     Image1 = Image(Panel1, "Image1", QRect(317, 10, 2, 60), "Separateur");

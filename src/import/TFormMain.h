@@ -4,14 +4,19 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <vector>
 
 #include "app/BoutonImage.h"
 #include "app/ControleImage.h"
 #include "app/EtiquetteTexte.h"
 #include "app/Habillage.h"
 #include "app/ListeDessinee.h"
+#include "compare/Table.h"
+#include "modes/ModeComparaison.h"
 
 class QDialog;
+class QFileDialog;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -22,6 +27,7 @@ class QTimer;
 
 namespace velmora {
 
+class GrilleSaisie;
 class ModeleGrille;
 
 // The main window: the two input grids with their headers, the scope and
@@ -43,6 +49,23 @@ public:
     QStringList LettresColonnes;
     // Display option for erased cells, set by the display-option dialog.
     bool AfficheSupprime = false;
+    // Answer to the merged-cells question, read by the next import.
+    bool CellulesFusionnees = false;
+    // 1-based worksheet of the workbook being imported, set by the chooser.
+    int NumFeuille = 1;
+    // The loaded modes: entry i is item i of CbModeCompare (and of the
+    // options dialog's list). Empty until the first load.
+    std::vector<ModeComparaison> ModesComparaison;
+
+    // What the comparison reads of each grid: its cells and its selection
+    // rectangle, which may reach past the grid's last column or row.
+    const TableSource& SourceGrille1() const;
+    const TableSource& SourceGrille2() const;
+
+    // Runs a modal dialog (the file dialog too) and returns when it is
+    // closed; exec() unless replaced. Tests answer the dialogs through it
+    // without an event loop of their own.
+    std::function<void(QDialog*)> ExecuterDialogue;
 
     // Drag of the window by its handle; the start point is inside the handle.
     bool DeplacementEnCours = false;
@@ -70,6 +93,8 @@ public:
     QTabWidget* PageControlImportExport = nullptr;
     QWidget* TabSheetClients = nullptr;
     QPlainTextEdit* MemoErreur = nullptr;
+    // One dialog for both import buttons: it opens on the file picked last.
+    QFileDialog* OpenDialogExcel = nullptr;
     QTimer* TimerFermer = nullptr;
 
     // On the page, inside Panel4.
@@ -80,8 +105,8 @@ public:
     ControleImage* ImageClicTableauExcel1 = nullptr;
     ControleImage* ImageTableauExcel2 = nullptr;
     ControleImage* ImageClicTableauExcel2 = nullptr;
-    QTableView* StringGridExcel1 = nullptr;
-    QTableView* StringGridExcel2 = nullptr;
+    GrilleSaisie* StringGridExcel1 = nullptr;
+    GrilleSaisie* StringGridExcel2 = nullptr;
     ModeleGrille* ModeleExcel1 = nullptr;
     ModeleGrille* ModeleExcel2 = nullptr;
     // LbLettreExcel<g>_<k> at index k − 1.
@@ -140,17 +165,52 @@ public:
     // Shows `dialogue` modally over this window, under the overlay of `slot`.
     void AfficherDialogue(QDialog* dialogue, int slot);
 
-    // Behaviour of the headers, the import, the modes, the update and the
-    // comparison; each is filled in by the piece that provides it.
-    void ConstruireLettresColonnes();       // column-letter table A..AZ
-    void StringGridExcel1TopLeftChanged();  // renumbering of grid 1's header labels
-    void StringGridExcel2TopLeftChanged();  // renumbering of grid 2's header labels
-    void ChargerModesComparaison();         // mode list from the store into CbModeCompare
-    void ImageTableauExcel1Click();         // import of a worksheet into grid 1
-    void ImageTableauExcel2Click();         // import of a worksheet into grid 2
-    void ImageOptionsClick();               // options dialog
-    void ImageMajClick();                   // update download and launch
-    void ImageComparerExcelClick();         // display option, then final table
+    // Spreadsheet headers and selections of the grids.
+    void ConstruireLettresColonnes();
+    // Renumber the ten column labels and six row labels after a scroll.
+    void StringGridExcel1TopLeftChanged();
+    void StringGridExcel2TopLeftChanged();
+    // A cell about to become current: the grid's tooltip shows its text.
+    void StringGridExcel1SelectCell(int colonne, int ligne);
+    void StringGridExcel2SelectCell(int colonne, int ligne);
+    // A mouse button released over the grid: its range box follows.
+    void StringGridExcel1MouseUp();
+    void StringGridExcel2MouseUp();
+    // Header label clicks; `label` is one of the family, `shift` whether the
+    // SHIFT key is down at the click.
+    void LbLettreExcel1_1Click(QLabel* label, bool shift);
+    void LbCptExcel1_1Click(QLabel* label, bool shift);
+    void LbLettreExcel2_1Click(QLabel* label, bool shift);
+    void LbCptExcel2_1Click(QLabel* label, bool shift);
+    // Selection with anchor (gauche, haut) and current cell (droite, bas),
+    // 0-based, neither clamped nor reordered; the view does not move.
+    void SelectionnerZone(GrilleSaisie* grille, int gauche, int haut, int droite, int bas);
+    // "B3 : D7": the grid's normalised selection in spreadsheet notation.
+    QString TexteZone(const GrilleSaisie* grille) const;
+    // Shows the range boxes for item 1 of CbTypeTri, hides them for item 0.
+    void CbTypeTriChange();
+
+    // Rebuilds ModesComparaison, the items of CbModeCompare and those of the
+    // options dialog's list from the store (the built-in default mode when
+    // it is empty), selects item 0 and describes it. Throws when the SELECT
+    // fails, leaving the lists as they were.
+    void ChargerModesComparaison();
+    // The selected mode's description into the hint of LbDetailComparaison.
+    void CbModeCompareChange();
+
+    // Import buttons: merged-cells question, file dialog, import.
+    void ImageTableauExcel1Click();
+    void ImageTableauExcel2Click();
+    // Reads a worksheet of `nomFichier` into the grid named `nomGrille`
+    // ("StringGridExcel1" or "StringGridExcel2"). Failures to open the
+    // workbook are reported; the window stays usable.
+    void ImporterFeuilleExcel(const QString& nomGrille, const QString& nomFichier);
+    // True while an import runs (pending events are processed meanwhile).
+    bool ImportEnCours() const { return importEnCours_; }
+
+    void ImageOptionsClick();        // options dialog
+    void ImageMajClick();            // update download and launch
+    void ImageComparerExcelClick();  // display option, then final table
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -163,8 +223,20 @@ private:
     void CreerGrilles();
     void CreerChoix();
     void AppliquerTextes(bool anglais);
+    void RenumeroterEntetes(const GrilleSaisie* grille, std::array<QLabel*, 10>& lettres,
+                            std::array<QLabel*, 6>& numeros);
+    void CliquerLettre(GrilleSaisie* grille, QLineEdit* zone, const QLabel* label, bool shift);
+    void CliquerNumero(GrilleSaisie* grille, QLineEdit* zone, const QLabel* label, bool shift);
+    void ImporterDepuisBouton(const QString& nomGrille);
+    void TraiterEvenementsImport();
+    // Ends the program, or, during an import, once the import has unwound.
+    void DemanderFin();
 
     bool prepare_ = false;
+    bool importEnCours_ = false;
+    // Set when the program is asked to end during an import: the import
+    // stops at its next processing of pending events.
+    bool finDemandee_ = false;
 };
 
 }  // namespace velmora

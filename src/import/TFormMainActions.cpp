@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolTip>
+#include <algorithm>
 #include <charconv>
 
 #include "app/Fenetres.h"
@@ -83,15 +84,30 @@ void TFormMain::FormShow() {
     } else {
         LogoFrancaisClick();
     }
-    ChargerModesComparaison();
+    // A store lost since the start-up check is reported; the window keeps
+    // its design-time mode item.
+    Proteger([this] { ChargerModesComparaison(); });
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-    event->accept();
+    if (importEnCours_) {
+        // The window stays until the import has unwound; then the program ends.
+        event->ignore();
+    } else {
+        event->accept();
+    }
     FormClose();
 }
 
 void TFormMain::FormClose() {
+    DemanderFin();
+}
+
+void TFormMain::DemanderFin() {
+    if (importEnCours_) {
+        finDemandee_ = true;
+        return;
+    }
     TerminerApplication();
 }
 
@@ -110,7 +126,7 @@ void TFormMain::ImageReduireClick() {
 }
 
 void TFormMain::ImageFermerClick() {
-    TerminerApplication();
+    DemanderFin();
 }
 
 void TFormMain::AfficherDialogue(QDialog* dialogue, int slot) {
@@ -119,7 +135,11 @@ void TFormMain::AfficherDialogue(QDialog* dialogue, int slot) {
     if (voiles != nullptr) {
         voiles->AfficherVoile(this, slot);
     }
-    dialogue->exec();
+    if (ExecuterDialogue) {
+        ExecuterDialogue(dialogue);
+    } else {
+        dialogue->exec();
+    }
     if (voiles != nullptr) {
         voiles->MasquerVoile(slot);
     }
@@ -234,14 +254,35 @@ bool TFormMain::eventFilter(QObject* objet, QEvent* event) {
     if (objet == LbDetailComparaison && event->type() == QEvent::MouseMove) {
         LbDetailComparaisonMouseMove(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
     }
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto* souris = static_cast<QMouseEvent*>(event);
+        auto* label = qobject_cast<QLabel*>(objet);
+        if (label != nullptr && souris->button() == Qt::LeftButton) {
+            // The key's state carried by the click itself: down at the
+            // moment of the click, whatever was pressed before.
+            const bool shift = souris->modifiers().testFlag(Qt::ShiftModifier);
+            const auto dans = [label](const auto& famille) {
+                return std::find(famille.begin(), famille.end(), label) != famille.end();
+            };
+            if (dans(LbLettreExcel1)) {
+                LbLettreExcel1_1Click(label, shift);
+                return true;
+            }
+            if (dans(LbCptExcel1)) {
+                LbCptExcel1_1Click(label, shift);
+                return true;
+            }
+            if (dans(LbLettreExcel2)) {
+                LbLettreExcel2_1Click(label, shift);
+                return true;
+            }
+            if (dans(LbCptExcel2)) {
+                LbCptExcel2_1Click(label, shift);
+                return true;
+            }
+        }
+    }
     return QWidget::eventFilter(objet, event);
 }
-
-void TFormMain::ConstruireLettresColonnes() {}
-void TFormMain::StringGridExcel1TopLeftChanged() {}
-void TFormMain::StringGridExcel2TopLeftChanged() {}
-void TFormMain::ChargerModesComparaison() {}
-void TFormMain::ImageTableauExcel1Click() {}
-void TFormMain::ImageTableauExcel2Click() {}
 
 }  // namespace velmora
