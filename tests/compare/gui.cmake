@@ -4,7 +4,7 @@ if(NOT VELMORA_GUI)
     return()
 endif()
 
-foreach(test_name TableauFinalFenetreTest)
+foreach(test_name TableauFinalFenetreTest ComparaisonBoutonTest)
     add_executable(${test_name} ${CMAKE_CURRENT_LIST_DIR}/${test_name}.cpp)
     velmora_target_defaults(${test_name})
     target_link_libraries(${test_name} PRIVATE velmora_programme velmora_finalwindow
