@@ -287,8 +287,8 @@ void TFormMain::CreerChoix() {
     EdCoorTab2 = new QLineEdit(Panel1);
     EdCoorTab1->setObjectName("EdCoorTab1");
     EdCoorTab2->setObjectName("EdCoorTab2");
-    EdCoorTab1->setGeometry(91, 44, 62, 21);
-    EdCoorTab2->setGeometry(243, 44, 62, 21);
+    EdCoorTab1->setGeometry(91, 44, 62, 24);
+    EdCoorTab2->setGeometry(243, 44, 62, 24);
     for (QLineEdit* zone : {EdCoorTab1, EdCoorTab2}) {
         zone->setReadOnly(true);
         zone->setFont(PoliceSkin(11));

@@ -9,6 +9,11 @@
 #include "import/DescriptionMode.h"
 #include "modes/CreationBaseModes.h"
 
+#if __has_include("modes/TFormOptions.h")
+#include "modes/TFormOptions.h"
+#define VELMORA_AVEC_OPTIONS 1
+#endif
+
 Q_DECLARE_METATYPE(velmora::ModeComparaison)
 
 using namespace velmora;
@@ -183,6 +188,27 @@ private slots:
         w.ChargerModesComparaison();
         QCOMPARE(w.CbModeCompare->currentIndex(), 0);
         QCOMPARE(w.CbModeCompare->count(), 4);
+    }
+
+    // The options dialog's list holds the same items after each load, with
+    // its own selection back on item 0.
+    void listeDesOptionsAuPas() {
+#ifndef VELMORA_AVEC_OPTIONS
+        QSKIP("no options dialog in this build");
+#else
+        FenetreDeTest f("francais", Base({{"B", ModeParDefaut(false)}, {"A", Reference({"1"})}}));
+        TFormOptions options;
+        FenetresProgramme().FormOptions = &options;
+        options.CbModeCompare->clear();
+        options.CbModeCompare->addItems({"ancien 1", "ancien 2", "ancien 3"});
+        options.CbModeCompare->setCurrentIndex(2);
+        f.fenetre().ChargerModesComparaison();
+        QCOMPARE(options.CbModeCompare->count(), 2);
+        QCOMPARE(options.CbModeCompare->itemText(0), QString("A"));
+        QCOMPARE(options.CbModeCompare->itemText(1), QString("B"));
+        QCOMPARE(options.CbModeCompare->currentIndex(), 0);
+        FenetresProgramme().FormOptions = nullptr;
+#endif
     }
 };
 
