@@ -12,6 +12,7 @@
 #include "app/TFormShowMessageInterne.h"
 #include "app/TFrmApropos.h"
 #include "app/TFrmSplash.h"
+#include "import/TFormChoixFeuilleExcel.h"
 #include "import/TFormMain.h"
 #include "modes/TDataModule1.h"
 
@@ -46,7 +47,8 @@ Programme::Programme() {
     fenetres.FrmApropos = frmApropos_.get();
     formMessageDialogInterne_ = std::make_unique<TFormMessageDialogInterne>();
     fenetres.FormMessageDialogInterne = formMessageDialogInterne_.get();
-    // The worksheet chooser comes here once its window exists.
+    formChoixFeuilleExcel_ = std::make_unique<TFormChoixFeuilleExcel>();
+    fenetres.FormChoixFeuilleExcel = formChoixFeuilleExcel_.get();
     formAide_ = std::make_unique<TFormAide>();
     fenetres.FormAide = formAide_.get();
     formImagesLib_ = std::make_unique<TFormImagesLib>();
@@ -57,6 +59,7 @@ Programme::~Programme() {
     FenetresProgramme() = Fenetres{};
     formImagesLib_.reset();
     formAide_.reset();
+    formChoixFeuilleExcel_.reset();
     formMessageDialogInterne_.reset();
     frmApropos_.reset();
     formMain_.reset();

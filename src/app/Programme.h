@@ -11,6 +11,7 @@ class TFormShowMessageInterne;
 class TFormMain;
 class TFrmApropos;
 class TFormMessageDialogInterne;
+class TFormChoixFeuilleExcel;
 class TFormAide;
 class TFormImagesLib;
 
@@ -40,6 +41,7 @@ public:
     TFormMain& FormMain() { return *formMain_; }
     TFrmApropos& FrmApropos() { return *frmApropos_; }
     TFormMessageDialogInterne& FormMessageDialogInterne() { return *formMessageDialogInterne_; }
+    TFormChoixFeuilleExcel& FormChoixFeuilleExcel() { return *formChoixFeuilleExcel_; }
     TFormAide& FormAide() { return *formAide_; }
     TFormImagesLib& FormImagesLib() { return *formImagesLib_; }
 
@@ -51,6 +53,7 @@ private:
     std::unique_ptr<TFormMain> formMain_;
     std::unique_ptr<TFrmApropos> frmApropos_;
     std::unique_ptr<TFormMessageDialogInterne> formMessageDialogInterne_;
+    std::unique_ptr<TFormChoixFeuilleExcel> formChoixFeuilleExcel_;
     std::unique_ptr<TFormAide> formAide_;
     std::unique_ptr<TFormImagesLib> formImagesLib_;
 };
