@@ -1,6 +1,7 @@
 // Review tool: opens the program's windows in French and in English and
 // saves a picture of each (main window, message box, question box, about
-// window, user guide, and a message box over the dimmed main window).
+// window, user guide, the main window after two imports with the worksheet
+// chooser and the display-option dialog, and a message box over the dimmed main window).
 //
 // Usage: velmora_screenshots <output folder>
 // Works on a copy of the program's folder, so Param.ini of the real program
@@ -22,7 +23,10 @@
 #include "app/TFormShowMessageInterne.h"
 #include "app/TFrmApropos.h"
 #include "app/TFrmSplash.h"
+#include "import/TFormChoixFeuilleExcel.h"
 #include "import/TFormMain.h"
+#include "modes/TFormOptionAffichage.h"
+#include "workbook/ClasseurEcriture.h"
 
 namespace {
 
@@ -58,6 +62,74 @@ QPixmap Composition(QWidget& principale, QWidget& boite) {
     peintre.fillRect(fond.rect(), gris);
     peintre.drawPixmap(boite.pos() - principale.pos(), boite.grab());
     return fond;
+}
+
+// The main window after both tables were imported (a workbook of three
+// worksheets for table 1, so the chooser comes up and is taken too), with a
+// selection on each grid and the range boxes shown; then the display-option
+// dialog over it.
+void CapturerImport(TFormMain& principale, const QString& dossier, const QString& suffixe,
+                    bool anglais) {
+    const std::filesystem::path ici = DossierExecutable();
+    const char* const entetes[] = {"Réf", "Client", "Ville", "Montant", "Échéance"};
+    const char* const villes[] = {"Lyon", "Nantes", "Lille", "Brest", "Dijon", "Tours"};
+    ClasseurEcriture maitre;
+    ClasseurEcriture modifie;
+    for (const char* nom : {"Clients", "Fournisseurs", "Stocks"}) {
+        maitre.addSheet(nom);
+    }
+    modifie.addSheet("Clients");
+    for (int c = 0; c < 5; ++c) {
+        maitre.setCellText(0, 0, c, entetes[c]);
+        modifie.setCellText(0, 0, c, entetes[c]);
+    }
+    for (int r = 1; r <= 14; ++r) {
+        const std::string ligne[] = {"C" + std::to_string(1000 + r), "Client " + std::to_string(r),
+                                     villes[r % 6], std::to_string(r * 137 % 900) + ",50",
+                                     std::to_string(1 + r % 28) + "/03/2024"};
+        for (int c = 0; c < 5; ++c) {
+            maitre.setCellText(0, r, c, ligne[c]);
+            modifie.setCellText(0, r, c, r % 4 == 0 && c == 3 ? "999,00" : ligne[c]);
+        }
+    }
+    modifie.setCellText(0, 15, 0, "C1015");
+    modifie.setCellText(0, 15, 1, "Client 15");
+    maitre.save(ici / "Maitre.xls");
+    modifie.save(ici / "Modifie.xls");
+
+    auto* choix = FenetresProgramme().FormChoixFeuilleExcel;
+    principale.ExecuterDialogue = [&](QDialog* dialogue) {
+        if (dialogue == choix) {
+            choix->show();
+            QApplication::processEvents();
+            choix->move(principale.x() + (principale.width() - choix->width()) / 2,
+                        principale.y() + (principale.height() - choix->height()) / 2);
+            Enregistrer(Composition(principale, *choix), dossier, "chooser" + suffixe);
+            choix->hide();
+            choix->ImageValiderClick();
+        }
+    };
+    principale.ImporterFeuilleExcel("StringGridExcel1",
+                                    QString::fromStdString((ici / "Maitre.xls").string()));
+    principale.ImporterFeuilleExcel("StringGridExcel2",
+                                    QString::fromStdString((ici / "Modifie.xls").string()));
+    principale.ExecuterDialogue = nullptr;
+    principale.CbTypeTri->setCurrentIndex(1);
+    principale.CbTypeTriChange();
+    principale.SelectionnerZone(principale.StringGridExcel1, 0, 1, 3, 9);
+    principale.StringGridExcel1MouseUp();
+    principale.LbLettreExcel2_1Click(principale.LbLettreExcel2[3], false);
+    QApplication::processEvents();
+    Enregistrer(principale.grab(), dossier, "main-imported" + suffixe);
+
+    TFormOptionAffichage option;
+    option.show();
+    QApplication::processEvents();
+    option.move(principale.x() + (principale.width() - option.width()) / 2,
+                principale.y() + (principale.height() - option.height()) / 2);
+    Enregistrer(Composition(principale, option), dossier, "display-option" + suffixe);
+    option.hide();
+    (void)anglais;
 }
 
 void Capturer(const QString& dossier, const QString& langue, const std::filesystem::path& base) {
@@ -113,6 +185,8 @@ void Capturer(const QString& dossier, const QString& langue, const std::filesyst
         QApplication::processEvents();
         Enregistrer(aide.grab(), dossier, "guide" + suffixe);
         aide.hide();
+
+        CapturerImport(principale, dossier, suffixe, anglais);
 
         programme.FrmSplash().show();
         QApplication::processEvents();
