@@ -132,14 +132,18 @@ private slots:
     void classeurDeTroisFeuilles_data() {
         QTest::addColumn<QByteArray>("langue");
         QTest::addColumn<QStringList>("elements");
+        QTest::addColumn<QStringList>("textes");
         QTest::newRow("french") << QByteArray("francais")
-                                << QStringList{"Feuille 1", "Feuille 2", "Feuille 3"};
+                                << QStringList{"Feuille 1", "Feuille 2", "Feuille 3"}
+                                << QStringList{"FEUILLES EXCEL", "Choix de la feuille Excel :"};
         QTest::newRow("english") << QByteArray("anglais")
-                                 << QStringList{"Sheet 1", "Sheet 2", "Sheet 3"};
+                                 << QStringList{"Sheet 1", "Sheet 2", "Sheet 3"}
+                                 << QStringList{"EXCEL SHEET", "Choice of Excel sheet :"};
     }
     void classeurDeTroisFeuilles() {
         QFETCH(QByteArray, langue);
         QFETCH(QStringList, elements);
+        QFETCH(QStringList, textes);
         FenetreDeTest f(langue);
         const auto fichier = EcrireClasseur(f.dossier.chemin(), "trois.xls", {4, 5, 6});
         QStringList vus;
@@ -153,6 +157,9 @@ private slots:
             }
             selectionAuDepart = f.choix.CbChoixFeuille->currentIndex();
             QVERIFY(QApplication::overrideCursor() == nullptr);
+            f.choix.FormShow();
+            QCOMPARE((QStringList{f.choix.LbTitre->text(), f.choix.LbChoixFeuilleExcel->text()}),
+                     textes);
             f.choix.CbChoixFeuille->setCurrentIndex(1);
             f.choix.ImageValiderClick();
         });
