@@ -27,6 +27,8 @@ namespace {
 constexpr int kLargeurColonne = 71;
 constexpr int kHauteurLigne = 21;
 const QColor kFondGrille = CouleurBgr(0xDBDBDB);
+// Left edge of the legend's colour swatches.
+constexpr int kGaucheNuancier = 115;
 
 struct Legende {
     const char* francais;
@@ -177,10 +179,12 @@ void TFormTableauFinal::CreerLegende() {
     LbLegende->setFont(PoliceSkin(19, true));
     Colorer(LbLegende, QPalette::WindowText, kCouleurMarron);
 
-    ShapeDispo = Forme(PanelLegende, "ShapeDispo", QRect(115, 8, 22, 9), CouleurCellule::Ajoutee);
-    ShapeIndispo =
-        Forme(PanelLegende, "ShapeIndispo", QRect(115, 24, 22, 9), CouleurCellule::Modifiee);
-    Shape1 = Forme(PanelLegende, "Shape1", QRect(115, 40, 22, 9), CouleurCellule::Effacee);
+    ShapeDispo = Forme(PanelLegende, "ShapeDispo", QRect(kGaucheNuancier, 8, 22, 9),
+                       CouleurCellule::Ajoutee);
+    ShapeIndispo = Forme(PanelLegende, "ShapeIndispo", QRect(kGaucheNuancier, 24, 22, 9),
+                         CouleurCellule::Modifiee);
+    Shape1 =
+        Forme(PanelLegende, "Shape1", QRect(kGaucheNuancier, 40, 22, 9), CouleurCellule::Effacee);
 
     LbCellAjoutee = EtiquetteLegende(PanelLegende, "LbCellAjoutee", {144, 4});
     LbCellModifiee = EtiquetteLegende(PanelLegende, "LbCellModifiee", {144, 20});
@@ -204,6 +208,13 @@ void TFormTableauFinal::AppliquerLangue() {
     for (const auto& [etiquette, legende] : etiquettes) {
         etiquette->setText(Texte(*legende, anglais));
         etiquette->adjustSize();
+    }
+    // The legend's title must end before the colour swatches; our font is
+    // wider than the one the sizes were drawn for.
+    for (int pixels = 19; pixels > 10 && LbLegende->x() + LbLegende->width() >= kGaucheNuancier - 4;
+         --pixels) {
+        LbLegende->setFont(PoliceSkin(pixels - 1, true));
+        LbLegende->adjustSize();
     }
     if (const TFormImagesLib* bibliotheque = FenetresProgramme().FormImagesLib) {
         bibliotheque->CopierBouton("Fermer", anglais, ImageFermer, ImageClicFermer);
