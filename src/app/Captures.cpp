@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QRadioButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <filesystem>
@@ -23,6 +25,8 @@
 #include "app/TFormShowMessageInterne.h"
 #include "app/TFrmApropos.h"
 #include "app/TFrmSplash.h"
+#include "compare/ModeleTableauFinal.h"
+#include "compare/TFormTableauFinal.h"
 #include "import/TFormChoixFeuilleExcel.h"
 #include "import/TFormMain.h"
 #include "modes/TFormOptionAffichage.h"
@@ -132,6 +136,38 @@ void CapturerImport(TFormMain& principale, const QString& dossier, const QString
     (void)anglais;
 }
 
+// The compare button on the two imported sheets, whole sheets with the
+// first mode, erased cells kept: the final table over the dimmed main window.
+void CapturerComparaison(TFormMain& principale, const QString& dossier, const QString& suffixe) {
+    principale.CbTypeTri->setCurrentIndex(0);
+    principale.CbTypeTriChange();
+    principale.CbModeCompare->setCurrentIndex(0);
+    bool capture = false;
+    principale.ExecuterDialogue = [&](QDialog* dialogue) {
+        if (auto* option = qobject_cast<TFormOptionAffichage*>(dialogue)) {
+            option->show();
+            option->RbAfficheSupprime->setChecked(true);
+            option->ImageValiderClick();
+        } else if (auto* fenetre = qobject_cast<TFormTableauFinal*>(dialogue)) {
+            fenetre->show();
+            Attendre(
+                [&] { return fenetre->EtatComparaison() == TFormTableauFinal::Etat::Terminee; });
+            fenetre->move(principale.x() + (principale.width() - fenetre->width()) / 2,
+                          principale.y() + (principale.height() - fenetre->height()) / 2);
+            fenetre->StringGridExcelFinal->setCurrentIndex(fenetre->Modele->index(4, 4));
+            QApplication::processEvents();
+            Enregistrer(Composition(principale, *fenetre), dossier, "final-table" + suffixe);
+            capture = true;
+            fenetre->ImageFermerClick();
+        }
+    };
+    principale.ImageComparerExcelClick();
+    principale.ExecuterDialogue = nullptr;
+    if (!capture) {
+        throw std::runtime_error("le tableau final ne s'est pas ouvert");
+    }
+}
+
 void Capturer(const QString& dossier, const QString& langue, const std::filesystem::path& base) {
     QTemporaryDir copie;
     std::filesystem::copy_file(base / "Comp.qnr",
@@ -187,6 +223,7 @@ void Capturer(const QString& dossier, const QString& langue, const std::filesyst
         aide.hide();
 
         CapturerImport(principale, dossier, suffixe, anglais);
+        CapturerComparaison(principale, dossier, suffixe);
 
         programme.FrmSplash().show();
         QApplication::processEvents();
