@@ -14,6 +14,8 @@
 #include "app/TFrmSplash.h"
 #include "import/TFormChoixFeuilleExcel.h"
 #include "import/TFormMain.h"
+#include "modes/TFormEnregistre.h"
+#include "modes/TFormOptions.h"
 #include "modes/TDataModule1.h"
 
 namespace velmora {
@@ -41,8 +43,10 @@ Programme::Programme() {
     fenetres.FormShowMessageInterne = formShowMessageInterne_.get();
     formMain_ = std::make_unique<TFormMain>();
     fenetres.FormMain = formMain_.get();
-    // The options dialog and the mode title dialog come here, in this order,
-    // once their windows exist.
+    formOptions_ = std::make_unique<TFormOptions>();
+    fenetres.FormOptions = formOptions_.get();
+    formEnregistre_ = std::make_unique<TFormEnregistre>();
+    fenetres.FormEnregistre = formEnregistre_.get();
     frmApropos_ = std::make_unique<TFrmApropos>();
     fenetres.FrmApropos = frmApropos_.get();
     formMessageDialogInterne_ = std::make_unique<TFormMessageDialogInterne>();
@@ -62,6 +66,8 @@ Programme::~Programme() {
     formChoixFeuilleExcel_.reset();
     formMessageDialogInterne_.reset();
     frmApropos_.reset();
+    formEnregistre_.reset();
+    formOptions_.reset();
     formMain_.reset();
     formShowMessageInterne_.reset();
     formGrisTransparent_.reset();

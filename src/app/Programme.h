@@ -9,6 +9,8 @@ class TFrmSplash;
 class TFormGrisTransparent;
 class TFormShowMessageInterne;
 class TFormMain;
+class TFormOptions;
+class TFormEnregistre;
 class TFrmApropos;
 class TFormMessageDialogInterne;
 class TFormChoixFeuilleExcel;
@@ -39,6 +41,8 @@ public:
     TFormGrisTransparent& FormGrisTransparent() { return *formGrisTransparent_; }
     TFormShowMessageInterne& FormShowMessageInterne() { return *formShowMessageInterne_; }
     TFormMain& FormMain() { return *formMain_; }
+    TFormOptions& FormOptions() { return *formOptions_; }
+    TFormEnregistre& FormEnregistre() { return *formEnregistre_; }
     TFrmApropos& FrmApropos() { return *frmApropos_; }
     TFormMessageDialogInterne& FormMessageDialogInterne() { return *formMessageDialogInterne_; }
     TFormChoixFeuilleExcel& FormChoixFeuilleExcel() { return *formChoixFeuilleExcel_; }
@@ -51,6 +55,8 @@ private:
     std::unique_ptr<TFormGrisTransparent> formGrisTransparent_;
     std::unique_ptr<TFormShowMessageInterne> formShowMessageInterne_;
     std::unique_ptr<TFormMain> formMain_;
+    std::unique_ptr<TFormOptions> formOptions_;
+    std::unique_ptr<TFormEnregistre> formEnregistre_;
     std::unique_ptr<TFrmApropos> frmApropos_;
     std::unique_ptr<TFormMessageDialogInterne> formMessageDialogInterne_;
     std::unique_ptr<TFormChoixFeuilleExcel> formChoixFeuilleExcel_;

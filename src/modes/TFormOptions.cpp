@@ -177,10 +177,10 @@ TFormOptions::TFormOptions() : QDialog(nullptr) {
 
     // Design pictures, replaced by the library's in the stored language at
     // each showing.
-    for (ControleImage* image : findChildren<ControleImage*>()) {
-        if (image != ImageCroixFermer && image != ImageClicCroixFermer) {
-            image->DefinirImage(QPixmap::fromImage(ChargerImageSkin(image->objectName())));
-        }
+    for (ControleImage* image :
+         {ImageSupprimer, ImageClicSupprimer, ImageAnnuler, ImageClicAnnuler, ImageEnregistrerSous,
+          ImageClicEnregistrerSous, ImageEnregistrer, ImageClicEnregistrer}) {
+        image->DefinirImage(QPixmap::fromImage(ChargerImageSkin(image->objectName())));
     }
 
     LierBoutonImage(this, ImageCroixFermer, [this] { ImageAnnulerClick(); });
