@@ -14,9 +14,9 @@
 #include "app/TFrmSplash.h"
 #include "import/TFormChoixFeuilleExcel.h"
 #include "import/TFormMain.h"
+#include "modes/TDataModule1.h"
 #include "modes/TFormEnregistre.h"
 #include "modes/TFormOptions.h"
-#include "modes/TDataModule1.h"
 
 namespace velmora {
 
