@@ -1,7 +1,8 @@
 // Review tool: opens the program's windows in French and in English and
 // saves a picture of each (main window, message box, question box, about
-// window, user guide, the main window after two imports with the worksheet
-// chooser and the display-option dialog, and a message box over the dimmed main window).
+// window, user guide, options and title dialogs, the main window after two
+// imports with the worksheet chooser and the display-option dialog, and a
+// message box over the dimmed main window).
 //
 // Usage: velmora_screenshots <output folder>
 // Works on a copy of the program's folder, so Param.ini of the real program
@@ -10,10 +11,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -29,7 +32,9 @@
 #include "compare/TFormTableauFinal.h"
 #include "import/TFormChoixFeuilleExcel.h"
 #include "import/TFormMain.h"
+#include "modes/TFormEnregistre.h"
 #include "modes/TFormOptionAffichage.h"
+#include "modes/TFormOptions.h"
 #include "workbook/ClasseurEcriture.h"
 
 namespace {
@@ -221,6 +226,27 @@ void Capturer(const QString& dossier, const QString& langue, const std::filesyst
         QApplication::processEvents();
         Enregistrer(aide.grab(), dossier, "guide" + suffixe);
         aide.hide();
+
+        // The options dialog on a mode with a reference column, then the
+        // title dialog over it.
+        TFormOptions& options = programme.FormOptions();
+        principale.CbModeCompare->setCurrentIndex(
+            std::min(1, principale.CbModeCompare->count() - 1));
+        options.show();
+        QApplication::processEvents();
+        options.move(principale.x() + (principale.width() - options.width()) / 2,
+                     principale.y() + (principale.height() - options.height()) / 2);
+        Enregistrer(Composition(principale, options), dossier, "options" + suffixe);
+        TFormEnregistre& titre = programme.FormEnregistre();
+        titre.EdIntitule->setText(anglais ? "My comparison" : "Ma comparaison");
+        titre.show();
+        QApplication::processEvents();
+        titre.move(options.x() + (options.width() - titre.width()) / 2,
+                   options.y() + (options.height() - titre.height()) / 2);
+        Enregistrer(Composition(options, titre), dossier, "title" + suffixe);
+        titre.hide();
+        options.hide();
+        principale.CbModeCompare->setCurrentIndex(0);
 
         CapturerImport(principale, dossier, suffixe, anglais);
         CapturerComparaison(principale, dossier, suffixe);
