@@ -16,6 +16,7 @@
 #include "import/TFormMain.h"
 #include "modes/CreationBaseModes.h"
 #include "modes/MagasinModes.h"
+#include "modes/TDataModule1.h"
 #include "modes/TFormEnregistre.h"
 #include "modes/TFormOptions.h"
 
@@ -440,6 +441,25 @@ private slots:
                  QStringList{"Vous ne pouvez pas supprimer tous les modes de comparaison."});
         QCOMPARE(dialogues_.voiles.back(), QList<int>{1});
         QCOMPARE(Titres(Stockes()), QStringList{"Alpha"});
+    }
+
+    void instructionEnEchecLaisseLeDialogueOuvert() {
+        Demarrer(TroisModes());
+        OuvrirOptions();
+        Choisir(1);
+        Options().RbSortTableauComplet->setChecked(true);
+        Principale().CbModeCompare->setCurrentIndex(2);
+        programme_->DataModule1().ADOConnection1.SetConnected(false);
+        bool echec = false;
+        try {
+            Options().ImageEnregistrerClick();
+        } catch (const std::exception&) {
+            echec = true;
+        }
+        QVERIFY(echec);
+        QVERIFY(Options().isVisible());
+        QCOMPARE(Principale().CbModeCompare->currentIndex(), 2);
+        QCOMPARE(Options().CbModeCompare->currentIndex(), 1);
     }
 
     void echapSurLeDialogueAnnule() {
