@@ -144,6 +144,9 @@ private slots:
         QCOMPARE(fenetre->Tableau().rowCount(), 0);
         QCOMPARE(Notice(), kMarqueur);
         QCOMPARE(fenetre->ProgressBar->value(), 0);
+        // The empty bar shows its background, 0xA9C8DA.
+        const QImage barre = fenetre->ProgressBar->grab().toImage();
+        QCOMPARE(barre.pixelColor(barre.rect().center()), QColor(218, 200, 169));
     }
 
     void comparaisonEnEchecAnnonceQuandMemeLaFin() {
@@ -226,6 +229,9 @@ private slots:
         Comparer(*fenetre);
         QCOMPARE(vues, positions);
         QCOMPARE(fenetre->ProgressBar->maximum(), 70);
+        // The full bar shows its bar colour, 0x8CB5CF.
+        const QImage barre = fenetre->ProgressBar->grab().toImage();
+        QCOMPARE(barre.pixelColor(barre.rect().center()), QColor(207, 181, 140));
     }
 
     void modeleCoherentPendantLaComparaisonEtLeFiltre() {
