@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QPointer>
 #include <QRadioButton>
+#include <QTableView>
 #include <QtTest>
 #include <filesystem>
 #include <memory>
@@ -121,6 +122,32 @@ private slots:
         // Every overlay is gone.
         QVERIFY(programme->FormGrisTransparent().Voile(2) == nullptr ||
                 !programme->FormGrisTransparent().Voile(2)->isVisible());
+    }
+
+    // The program's own modal loops, no test hook: the display option, then
+    // the final table, closed with Escape once its comparison has finished;
+    // the overlay goes with it.
+    void dialoguesModauxDuProgramme() {
+        dossier_ = std::make_unique<test::DossierProgramme>();
+        auto programme = Demarrer();
+        TFormMain& principale = programme->FormMain();
+        QStringList vus;
+        RepondeurModal repondeur([&](QWidget* modal) {
+            if (auto* option = qobject_cast<TFormOptionAffichage*>(modal)) {
+                vus << "option";
+                option->ImageValiderClick();
+            } else if (auto* fenetre = qobject_cast<TFormTableauFinal*>(modal)) {
+                vus << "final";
+                AttendreLaFin(fenetre);
+                QVERIFY(programme->FormGrisTransparent().Voile(2)->isVisible());
+                QTest::keyClick(fenetre->StringGridExcelFinal, Qt::Key_Escape);
+            }
+        });
+        QTest::mouseClick(principale.ImageComparerExcel, Qt::LeftButton);
+        QCOMPARE(vus, QStringList({"option", "final"}));
+        QCOMPARE(programme->FormShowMessageInterne().LbAlert->text(), kTermineeFrancais);
+        QTRY_VERIFY(programme->FormGrisTransparent().Voile(2) == nullptr);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
     // A user's session: two workbooks imported through the buttons, a
