@@ -8,6 +8,7 @@
 
 #include "app/Fenetres.h"
 #include "app/Habillage.h"
+#include "app/Parametres.h"
 #include "app/TFormImagesLib.h"
 #include "modes/MessagesInternes.h"
 #include "modes/TFormOptions.h"
@@ -98,12 +99,12 @@ TFormEnregistre::TFormEnregistre() : QDialog(nullptr) {
 void TFormEnregistre::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        FormShow();
+        Proteger([this] { FormShow(); });
     }
 }
 
 void TFormEnregistre::FormShow() {
-    LangueCourante = LangueStockeeAnglais() ? "anglais" : "francais";
+    LangueCourante = QString::fromStdString(LireParametre("Parametrage", "Langue", "0"));
     const bool anglais = LangueCourante == "anglais";
     LbTitre->setText(anglais ? "SAVE" : "ENREGISTRER");
     LbIntit->setText(anglais ? "Title of the comparison :" : "Intitulé du mode de comparaison :");
