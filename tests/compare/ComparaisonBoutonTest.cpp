@@ -196,7 +196,9 @@ private slots:
         };
         bool compare = false;
         RepondeurModal repondeur([&](QWidget* modal) {
-            if (auto* boite = qobject_cast<TFormShowMessageInterne*>(modal)) {
+            auto* boite = qobject_cast<TFormShowMessageInterne*>(modal);
+            // The completion notice closes by itself.
+            if (boite != nullptr && boite->LbAlert->text() != kTermineeFrancais) {
                 messages << boite->LbAlert->text();
                 boite->ImageFermerClick();
             }
