@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/NomsSansCasse.h"
+
 namespace velmora {
 
 namespace {
@@ -33,23 +35,6 @@ std::string SansBlancs(std::string_view texte) {
         --fin;
     }
     return std::string(texte.substr(debut, fin - debut));
-}
-
-// Section and key names compare without regard to ASCII case only: names
-// written by hand with other letters are left byte for byte.
-bool MemeNom(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto bas = [](char c) {
-            return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-        };
-        if (bas(a[i]) != bas(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // One line of the file as it was read, without its line break.

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "app/NomsSansCasse.h"
 #include "modes/ConnexionBase.h"
 #include "modes/ErreurBase.h"
 
@@ -15,21 +16,6 @@ struct FinaliserInstruction {
     void operator()(sqlite3_stmt* instruction) const { sqlite3_finalize(instruction); }
 };
 using Instruction = std::unique_ptr<sqlite3_stmt, FinaliserInstruction>;
-
-bool MemeNom(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto bas = [](char c) {
-            return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-        };
-        if (bas(a[i]) != bas(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 [[noreturn]] void Echec(sqlite3* base, const std::string& sql) {
     throw ErreurBase(std::string(sqlite3_errmsg(base)) + " (" + sql + ")");
