@@ -5,6 +5,7 @@
 #include <exception>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <QLocale>
 
@@ -63,33 +64,26 @@ Table LireTable(const std::string& chemin, int feuille, bool fusionnees, bool si
     return table;
 }
 
-// The mode stored under `titre` in the Comp.qnr beside the program; the first
-// of the list's order when several share the title.
-ModeComparaison ModeEnregistre(const std::string& titre) {
+// The modes of the Comp.qnr beside the program, in the list's order.
+std::vector<ModeComparaison> ModesEnregistres() {
     TDataModule1 module;
     if (!module.ADOConnection1.Connected()) {
         throw ErreurExecution((DossierExecutable() / "Comp.qnr").string() +
                               ": cannot open the mode store (missing, held by another program, "
                               "or not a mode store)");
     }
-    for (const ModeComparaison& mode : ChargerModes(module)) {
+    return ChargerModes(module);
+}
+
+// The stored mode titled `titre`; the first in the list's order when several
+// share the title.
+ModeComparaison ModeEnregistre(const std::string& titre) {
+    for (ModeComparaison& mode : ModesEnregistres()) {
         if (mode.Intitule == titre) {
             return mode;
         }
     }
     throw ErreurExecution("--mode: no stored mode is titled '" + titre + "'");
-}
-
-void ListerModes(std::ostream& out) {
-    TDataModule1 module;
-    if (!module.ADOConnection1.Connected()) {
-        throw ErreurExecution((DossierExecutable() / "Comp.qnr").string() +
-                              ": cannot open the mode store (missing, held by another program, "
-                              "or not a mode store)");
-    }
-    for (const ModeComparaison& mode : ChargerModes(module)) {
-        out << mode.Intitule << '\n';
-    }
 }
 
 struct Decompte {
@@ -163,7 +157,9 @@ int ExecuterLigneCommande(const std::vector<std::string>& arguments, std::ostrea
             return 0;
         }
         if (o.listerModes) {
-            ListerModes(out);
+            for (const ModeComparaison& mode : ModesEnregistres()) {
+                out << mode.Intitule << '\n';
+            }
             return 0;
         }
         if (!o.sortie.empty() && !FormatConnu(o.sortie)) {
