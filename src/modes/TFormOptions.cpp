@@ -296,14 +296,22 @@ void TFormOptions::MontrerPanelVide(bool visible) {
     Panel3->setEnabled(!visible);
 }
 
-void TFormOptions::CbModeCompareChange() {
+const ModeComparaison* TFormOptions::ModeSelectionne() const {
     const int i = CbModeCompare->currentIndex();
     const TFormMain* principale = FenetresProgramme().FormMain;
     if (i < 0 || principale == nullptr ||
         static_cast<std::size_t>(i) >= principale->ModesComparaison.size()) {
+        return nullptr;
+    }
+    return &principale->ModesComparaison[static_cast<std::size_t>(i)];
+}
+
+void TFormOptions::CbModeCompareChange() {
+    const ModeComparaison* selectionne = ModeSelectionne();
+    if (selectionne == nullptr) {
         return;
     }
-    const ModeComparaison& m = principale->ModesComparaison[static_cast<std::size_t>(i)];
+    const ModeComparaison& m = *selectionne;
     if (m.RefComparaison == "-1") {
         RbTableauIdentique->setChecked(true);
         RbSortTableauComplet->setChecked(true);
@@ -385,14 +393,13 @@ void TFormOptions::ImageEnregistrerClick() {
     if (!VerifierReference()) {
         return;
     }
-    TFormMain* principale = FenetresProgramme().FormMain;
-    const int i = CbModeCompare->currentIndex();
-    if (principale == nullptr || i < 0 ||
-        static_cast<std::size_t>(i) >= principale->ModesComparaison.size()) {
+    const ModeComparaison* selectionne = ModeSelectionne();
+    if (selectionne == nullptr) {
         return;
     }
-    const std::string cle =
-        principale->ModesComparaison[static_cast<std::size_t>(i)].RefComparaison;
+    TFormMain* principale = FenetresProgramme().FormMain;
+    const int i = CbModeCompare->currentIndex();
+    const std::string cle = selectionne->RefComparaison;
     if (cle == "-1") {
         ImageEnregistrerSousClick();
         return;
@@ -451,14 +458,12 @@ void TFormOptions::ImageSupprimerClick() {
                                     "Are you sure you want to delete this comparison ?"))) {
         return;
     }
-    TFormMain* principale = FenetresProgramme().FormMain;
-    const int i = CbModeCompare->currentIndex();
-    if (principale == nullptr || i < 0 ||
-        static_cast<std::size_t>(i) >= principale->ModesComparaison.size()) {
+    const ModeComparaison* selectionne = ModeSelectionne();
+    if (selectionne == nullptr) {
         return;
     }
-    SupprimerMode(*FenetresProgramme().DataModule1,
-                  principale->ModesComparaison[static_cast<std::size_t>(i)].RefComparaison);
+    TFormMain* principale = FenetresProgramme().FormMain;
+    SupprimerMode(*FenetresProgramme().DataModule1, selectionne->RefComparaison);
     principale->ChargerModesComparaison();
     CbModeCompareChange();
 }

@@ -96,6 +96,9 @@ protected:
     bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
+    // The main window's record of this dialog's selected mode; null when
+    // nothing is selected.
+    const ModeComparaison* ModeSelectionne() const;
     void AppliquerLangue();
     void MontrerPanelVide(bool visible);
     // False, after its message, when the reference kind has no column.
