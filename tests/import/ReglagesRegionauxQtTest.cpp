@@ -25,5 +25,22 @@ TEST(ReglagesDepuisLocale, FrenchAndEnglish) {
     EXPECT_EQ(texteNombre(3.5, us.separateurDecimal), "3.5");
 }
 
+// Some locales put the time zone in brackets or after a comma ("H:mm:ss (t)",
+// "HH:mm:ss, t"): the brackets and the comma go with it.
+TEST(ReglagesDepuisLocale, TimeFormatsKeepNothingOfTheTimeZone) {
+    const ReglagesRegionaux ca = reglagesDepuisLocale(QLocale(QLocale::Catalan, QLocale::Spain));
+    EXPECT_EQ(texteDate(45365.5, false, ca), "14/3/24 12:00:00");
+    for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                          QLocale::AnyTerritory)) {
+        const std::string heure = reglagesDepuisLocale(locale).formatHeure;
+        const std::string nom = locale.name().toStdString();
+        EXPECT_EQ(heure.find("()"), std::string::npos) << nom << ": " << heure;
+        EXPECT_EQ(heure.find("[]"), std::string::npos) << nom << ": " << heure;
+        ASSERT_FALSE(heure.empty()) << nom;
+        EXPECT_NE(heure.back(), ',') << nom << ": " << heure;
+        EXPECT_NE(heure.back(), ' ') << nom << ": " << heure;
+    }
+}
+
 }  // namespace
 }  // namespace velmora
