@@ -246,9 +246,10 @@ void TFormMain::CreerGrilles() {
             lettre->installEventFilter(this);
         }
     }
+    // Row numbers start at the labels' left edge; only the letters are centred.
     for (auto* familles : {&LbCptExcel1, &LbCptExcel2}) {
         for (QLabel* numero : *familles) {
-            numero->setAlignment(Qt::AlignCenter);
+            numero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             numero->setCursor(Qt::PointingHandCursor);
             numero->installEventFilter(this);
         }

@@ -63,7 +63,11 @@ private slots:
             QCOMPARE(f.fenetre().LbCptExcel1[static_cast<std::size_t>(k)]->text(),
                      QString::number(k + 1));
             QVERIFY(f.fenetre().LbCptExcel2[static_cast<std::size_t>(k)]->toolTip().isEmpty());
+            // Row numbers are left-justified, column letters centred.
+            QVERIFY(f.fenetre().LbCptExcel1[static_cast<std::size_t>(k)]->alignment() &
+                    Qt::AlignLeft);
         }
+        QVERIFY(f.fenetre().LbLettreExcel1[0]->alignment() & Qt::AlignHCenter);
         QCOMPARE(f.fenetre().LettresColonnes.size(), 53);
         QCOMPARE(f.fenetre().LettresColonnes[27], QString("AA"));
         QCOMPARE(f.fenetre().LettresColonnes[52], QString("AZ"));
