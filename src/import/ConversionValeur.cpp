@@ -10,6 +10,7 @@ namespace {
 
 struct Moment {
     int annee, mois, jour, heure, minute, seconde;
+    int jourSemaine;  // 1 Monday to 7 Sunday
 };
 
 // Proleptic Gregorian date of a day count from 1970-01-01.
@@ -32,7 +33,19 @@ void appendNumber(std::string& out, int value, int width) {
     out += buf;
 }
 
-std::string formatMoment(const Moment& t, const std::string& pattern) {
+// The name at `numero` (from 1) of `noms`, or the number itself when the
+// settings carry no names.
+void appendName(std::string& out, const std::vector<std::string>& noms, int numero, int width) {
+    const auto i = static_cast<std::size_t>(numero - 1);
+    if (i < noms.size()) {
+        out += noms[i];
+    } else {
+        appendNumber(out, numero, width);
+    }
+}
+
+std::string formatMoment(const Moment& t, const std::string& pattern,
+                         const ReglagesRegionaux& reglages) {
     std::string out;
     for (std::size_t i = 0; i < pattern.size();) {
         const char c = pattern[i];
@@ -54,10 +67,19 @@ std::string formatMoment(const Moment& t, const std::string& pattern) {
         const int w = n >= 2 ? 2 : 1;
         switch (c) {
             case 'd':
-                appendNumber(out, t.jour, w);
+                if (n >= 3) {
+                    appendName(out, n == 3 ? reglages.joursCourts : reglages.joursLongs,
+                               t.jourSemaine, 1);
+                } else {
+                    appendNumber(out, t.jour, w);
+                }
                 break;
             case 'M':
-                appendNumber(out, t.mois, w);
+                if (n >= 3) {
+                    appendName(out, n == 3 ? reglages.moisCourts : reglages.moisLongs, t.mois, 2);
+                } else {
+                    appendNumber(out, t.mois, w);
+                }
                 break;
             case 'y':
                 if (n >= 3) {
@@ -190,13 +212,15 @@ std::string texteDate(double serie, bool date1904, const ReglagesRegionaux& regl
     t.heure = static_cast<int>(reste / 3600);
     t.minute = static_cast<int>(reste / 60 % 60);
     t.seconde = static_cast<int>(reste % 60);
+    // 1970-01-01 was a Thursday.
+    t.jourSemaine = static_cast<int>(((depuis1970 % 7) + 7 + 3) % 7) + 1;
     if (heureSeule) {
-        return formatMoment(t, reglages.formatHeure);
+        return formatMoment(t, reglages.formatHeure, reglages);
     }
-    std::string out = formatMoment(t, reglages.formatDateCourte);
+    std::string out = formatMoment(t, reglages.formatDateCourte, reglages);
     if (reste != 0) {
         out += ' ';
-        out += formatMoment(t, reglages.formatHeure);
+        out += formatMoment(t, reglages.formatHeure, reglages);
     }
     return out;
 }

@@ -43,6 +43,14 @@ ReglagesRegionaux reglagesDepuisLocale(const QLocale& locale) {
     r.separateurDecimal = locale.decimalPoint().toStdString();
     r.formatDateCourte = locale.dateFormat(QLocale::ShortFormat).toStdString();
     r.formatHeure = sansFuseau(locale.timeFormat(QLocale::LongFormat)).toStdString();
+    for (int mois = 1; mois <= 12; ++mois) {
+        r.moisCourts.push_back(locale.monthName(mois, QLocale::ShortFormat).toStdString());
+        r.moisLongs.push_back(locale.monthName(mois, QLocale::LongFormat).toStdString());
+    }
+    for (int jour = 1; jour <= 7; ++jour) {
+        r.joursCourts.push_back(locale.dayName(jour, QLocale::ShortFormat).toStdString());
+        r.joursLongs.push_back(locale.dayName(jour, QLocale::LongFormat).toStdString());
+    }
     return r;
 }
 

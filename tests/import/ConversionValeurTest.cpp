@@ -73,6 +73,37 @@ TEST(TexteDate, UsesTheShortDateAndTheTimeWhenNotMidnight) {
     }
 }
 
+TEST(TexteDate, WritesMonthAndDayNamesWhenTheFormatAsksForThem) {
+    ReglagesRegionaux r;
+    r.formatHeure = "HH:mm";
+    r.moisCourts = {"janv.", "févr.", "mars",  "avr.", "mai",  "juin",
+                    "juil.", "août",  "sept.", "oct.", "nov.", "déc."};
+    r.moisLongs = {"janvier", "février", "mars",      "avril",   "mai",      "juin",
+                   "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
+    r.joursCourts = {"lun.", "mar.", "mer.", "jeu.", "ven.", "sam.", "dim."};
+    r.joursLongs = {"lundi", "mardi", "mercredi", "jeudi", "vendredi", "samedi", "dimanche"};
+    struct Case {
+        const char* format;
+        double serie;
+        const char* texte;
+    };
+    const Case cases[] = {
+        {"d MMM yyyy", 45365, "14 mars 2024"},  // a Thursday
+        {"dddd d MMMM yyyy", 45365 + 0.5, "jeudi 14 mars 2024 12:00"},
+        {"ddd dd/MM/yy", 45368, "dim. 17/03/24"},  // a Sunday
+        {"ddd d MMM", 45366, "ven. 15 mars"},
+        {"dd MMM yyyy", 39790, "08 déc. 2008"},
+    };
+    for (const Case& c : cases) {
+        r.formatDateCourte = c.format;
+        EXPECT_EQ(texteDate(c.serie, false, r), c.texte) << c.format;
+    }
+    // Without names the numbers stand in.
+    ReglagesRegionaux sansNoms;
+    sansNoms.formatDateCourte = "d MMM yyyy";
+    EXPECT_EQ(texteDate(45365, false, sansNoms), "14 03 2024");
+}
+
 TEST(TexteDeValeur, ConvertsEveryKindAndFailsOnErrors) {
     ReglagesRegionaux fr;
     Valeur v;

@@ -25,6 +25,13 @@ TEST(ReglagesDepuisLocale, FrenchAndEnglish) {
     EXPECT_EQ(texteNombre(3.5, us.separateurDecimal), "3.5");
 }
 
+// The C locale (LANG=C) writes the month by its name.
+TEST(ReglagesDepuisLocale, MonthNamesOfTheCLocale) {
+    const ReglagesRegionaux c = reglagesDepuisLocale(QLocale::c());
+    EXPECT_EQ(c.formatDateCourte, "d MMM yyyy");
+    EXPECT_EQ(texteDate(45365, false, c), "14 Mar 2024");
+}
+
 // Some locales put the time zone in brackets or after a comma ("H:mm:ss (t)",
 // "HH:mm:ss, t"): the brackets and the comma go with it.
 TEST(ReglagesDepuisLocale, TimeFormatsKeepNothingOfTheTimeZone) {
