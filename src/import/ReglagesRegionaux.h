@@ -11,8 +11,8 @@ namespace velmora {
 struct ReglagesRegionaux {
     std::string separateurDecimal = ",";
     // Date and time patterns: d dd ddd dddd M MM MMM MMMM yy yyyy, h hh
-    // (12-hour) H HH, m mm,
-    // s ss, AP/ap (AM/PM), text between single quotes kept as is.
+    // (12-hour) H HH, m mm, s ss, AP/ap (AM/PM), text between single quotes
+    // kept as is.
     std::string formatDateCourte = "dd/MM/yyyy";
     std::string formatHeure = "HH:mm:ss";
     // Names for MMM / MMMM (January first) and ddd / dddd (Monday first);
