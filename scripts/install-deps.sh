@@ -11,7 +11,7 @@ fi
 
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends \
+$SUDO apt-get install -y -qq \
     build-essential cmake ninja-build pkg-config git \
     qt6-base-dev libgl-dev \
     libjpeg62-turbo-dev \
