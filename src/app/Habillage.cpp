@@ -21,6 +21,12 @@ bool LangueStockeeAnglais() {
     return LireParametre("Parametrage", "Langue", "0") == "anglais";
 }
 
+void Colorer(QWidget* controle, QPalette::ColorRole role, const QColor& couleur) {
+    QPalette palette = controle->palette();
+    palette.setColor(role, couleur);
+    controle->setPalette(palette);
+}
+
 void PreparerFenetre(QWidget* fenetre, int largeur, int hauteur, const QColor& fond) {
     fenetre->setWindowFlags(fenetre->windowFlags() | Qt::FramelessWindowHint);
     fenetre->setFixedSize(largeur, hauteur);

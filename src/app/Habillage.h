@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -28,6 +29,9 @@ inline const QColor kFondSelection{102, 102, 102};
 // True when [Parametrage] Langue of Param.ini is exactly "anglais"; every
 // window but the main one picks its language this way when shown.
 bool LangueStockeeAnglais();
+
+// Sets one colour of a control's palette, leaving the others as they are.
+void Colorer(QWidget* controle, QPalette::ColorRole role, const QColor& couleur);
 
 // Borderless, fixed size, plain background colour.
 void PreparerFenetre(QWidget* fenetre, int largeur, int hauteur, const QColor& fond);

@@ -66,12 +66,6 @@ const TexteGuide kTextes[10] = {
 // warning of LbTexte6, must stay inside the 618-pixel panel with DejaVu Sans.
 constexpr int kTaillePolice = 12;
 
-void Colorer(QWidget* controle, const QColor& couleur) {
-    QPalette palette = controle->palette();
-    palette.setColor(QPalette::WindowText, couleur);
-    controle->setPalette(palette);
-}
-
 }  // namespace
 
 TFormAide::TFormAide() : QDialog(nullptr) {
@@ -85,7 +79,7 @@ TFormAide::TFormAide() : QDialog(nullptr) {
     LbTitre->setGeometry(97, 13, 443, 29);
     LbTitre->setFont(PoliceSkin(24, true));
     LbTitre->setAlignment(Qt::AlignCenter);
-    Colorer(LbTitre, kCouleurMarron);
+    Colorer(LbTitre, QPalette::WindowText, kCouleurMarron);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");
@@ -101,7 +95,7 @@ TFormAide::TFormAide() : QDialog(nullptr) {
         auto* etiquette = new EtiquetteTexte(Panel1, QString("LbTexte%1").arg(i + 1));
         etiquette->setFont(PoliceSkin(kTaillePolice, t.gras));
         etiquette->move(t.gauche, t.haut);
-        Colorer(etiquette, t.marron ? kCouleurMarron : QColor(Qt::black));
+        Colorer(etiquette, QPalette::WindowText, t.marron ? kCouleurMarron : QColor(Qt::black));
         LbTexte[i] = etiquette;
     }
     Label6 = new EtiquetteTexte(Panel1, "Label6");

@@ -14,6 +14,7 @@
 
 #include "app/EtiquetteTexte.h"
 #include "app/Fenetres.h"
+#include "app/Habillage.h"
 #include "app/Parametres.h"
 #include "app/TFormImagesLib.h"
 #include "compare/DelegueCelluleTeintee.h"
@@ -42,12 +43,6 @@ const Legende kSupprimee{"Cellule effacée", "Cell erased"};
 
 QString Texte(const Legende& l, bool anglais) {
     return QString::fromUtf8(anglais ? l.anglais : l.francais);
-}
-
-void Colorer(QWidget* controle, QPalette::ColorRole role, const QColor& couleur) {
-    QPalette palette = controle->palette();
-    palette.setColor(role, couleur);
-    controle->setPalette(palette);
 }
 
 QFrame* Panneau(QWidget* parent, const QString& nom, const QRect& place, int style) {

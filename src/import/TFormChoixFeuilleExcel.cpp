@@ -7,6 +7,7 @@
 #include <QShowEvent>
 
 #include "app/Fenetres.h"
+#include "app/Habillage.h"
 #include "app/TFormImagesLib.h"
 #include "import/TFormMain.h"
 
@@ -16,12 +17,6 @@ namespace {
 
 constexpr int kLargeur = 418;
 constexpr int kHauteur = 128;
-
-void Colorer(QWidget* controle, QPalette::ColorRole role, const QColor& couleur) {
-    QPalette palette = controle->palette();
-    palette.setColor(role, couleur);
-    controle->setPalette(palette);
-}
 
 BoutonImage Bouton(QWidget* parent, const QString& nom, const QRect& place, const QString& image,
                    const QString& imageClic) {

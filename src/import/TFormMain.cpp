@@ -38,12 +38,6 @@ BoutonImage Bouton(QWidget* parent, const QString& nom, const QRect& place, cons
     return bouton;
 }
 
-void Colorer(QWidget* controle, QPalette::ColorRole role, const QColor& couleur) {
-    QPalette palette = controle->palette();
-    palette.setColor(role, couleur);
-    controle->setPalette(palette);
-}
-
 QLabel* Etiquette(QWidget* parent, const QString& nom, const QRect& place, const QString& texte,
                   bool gras) {
     auto* etiquette = new QLabel(texte, parent);

@@ -20,12 +20,6 @@ namespace {
 constexpr int kLargeur = 367;
 constexpr int kHauteur = 162;
 
-void Colorer(QWidget* controle, QPalette::ColorRole role, const QColor& couleur) {
-    QPalette palette = controle->palette();
-    palette.setColor(role, couleur);
-    controle->setPalette(palette);
-}
-
 }  // namespace
 
 QString SansBlancsAutour(const QString& texte) {

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "app/Fenetres.h"
+#include "app/Habillage.h"
 #include "app/Parametres.h"
 #include "app/TFormImagesLib.h"
 #include "import/TFormMain.h"
@@ -19,12 +20,6 @@ namespace {
 
 constexpr int kLargeur = 527;
 constexpr int kHauteur = 186;
-
-void Colorer(QWidget* controle, QPalette::ColorRole role, const QColor& couleur) {
-    QPalette palette = controle->palette();
-    palette.setColor(role, couleur);
-    controle->setPalette(palette);
-}
 
 }  // namespace
 

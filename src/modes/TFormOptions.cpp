@@ -29,12 +29,6 @@ constexpr int kHauteur = 523;
 constexpr int kGauchesColonnes[5] = {8, 93, 179, 265, 351};
 constexpr int kGauchesSelecteurs[5] = {10, 95, 181, 267, 353};
 
-void Colorer(QWidget* controle, QPalette::ColorRole role, const QColor& couleur) {
-    QPalette palette = controle->palette();
-    palette.setColor(role, couleur);
-    controle->setPalette(palette);
-}
-
 QFrame* PanneauBas(QWidget* parent, const QString& nom, const QRect& place) {
     auto* panneau = new QFrame(parent);
     panneau->setObjectName(nom);
