@@ -37,6 +37,14 @@ QImage ChargerImageSkin(const QString& nom) {
     throw std::runtime_error("Image du thème introuvable : " + cle.toStdString());
 }
 
+BoutonImage CreerBoutonSkin(QWidget* parent, const QString& nom, const QRect& place,
+                            const QString& image, const QString& imageClic) {
+    const BoutonImage bouton = CreerBoutonImage(parent, nom, place);
+    bouton.image->DefinirImage(QPixmap::fromImage(ChargerImageSkin(image)));
+    bouton.clic->DefinirImage(QPixmap::fromImage(ChargerImageSkin(imageClic)));
+    return bouton;
+}
+
 TFormImagesLib::TFormImagesLib(QWidget* parent) : QWidget(parent) {
     setObjectName("FormImagesLib");
     const char* suffixes[] = {"", "Anglais"};

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/BoutonImage.h"
+
 namespace velmora {
 
 class ControleImage;
@@ -14,6 +16,11 @@ class ControleImage;
 // (the names the picture generator gives). Throws std::runtime_error naming
 // the picture when it does not exist or cannot be decoded.
 QImage ChargerImageSkin(const QString& nom);
+
+// An image button (see CreerBoutonImage) showing the skin's pictures `image`
+// and, while pressed, `imageClic`.
+BoutonImage CreerBoutonSkin(QWidget* parent, const QString& nom, const QRect& place,
+                            const QString& image, const QString& imageClic);
 
 // Picture library: created at start and never shown. It holds one picture
 // control per library name, French pictures first, then their English twins

@@ -18,14 +18,6 @@ namespace {
 constexpr int kLargeur = 418;
 constexpr int kHauteur = 128;
 
-BoutonImage Bouton(QWidget* parent, const QString& nom, const QRect& place, const QString& image,
-                   const QString& imageClic) {
-    const BoutonImage bouton = CreerBoutonImage(parent, nom, place);
-    bouton.image->DefinirImage(QPixmap::fromImage(ChargerImageSkin(image)));
-    bouton.clic->DefinirImage(QPixmap::fromImage(ChargerImageSkin(imageClic)));
-    return bouton;
-}
-
 }  // namespace
 
 TFormChoixFeuilleExcel::TFormChoixFeuilleExcel() : QDialog(nullptr) {
@@ -63,14 +55,16 @@ TFormChoixFeuilleExcel::TFormChoixFeuilleExcel() : QDialog(nullptr) {
     CbChoixFeuille->installEventFilter(this);
 
     // The same pictures in both languages.
-    BoutonImage b =
-        Bouton(this, "Annuler", QRect(20, 94, 107, 25), "ImageAnnuler", "ImageClicAnnuler");
+    BoutonImage b = CreerBoutonSkin(this, "Annuler", QRect(20, 94, 107, 25), "ImageAnnuler",
+                                    "ImageClicAnnuler");
     ImageAnnuler = b.image;
     ImageClicAnnuler = b.clic;
-    b = Bouton(this, "Valider", QRect(287, 94, 107, 25), "ImageValider", "ImageClicValider");
+    b = CreerBoutonSkin(this, "Valider", QRect(287, 94, 107, 25), "ImageValider",
+                        "ImageClicValider");
     ImageValider = b.image;
     ImageClicValider = b.clic;
-    b = Bouton(this, "CroixFermer", QRect(384, 8, 20, 20), "CroixDialogue", "ClicCroixDialogue");
+    b = CreerBoutonSkin(this, "CroixFermer", QRect(384, 8, 20, 20), "CroixDialogue",
+                        "ClicCroixDialogue");
     ImageCroixFermer = b.image;
     ImageClicCroixFermer = b.clic;
     LierBoutonImage(this, ImageAnnuler, [this] { ImageAnnulerClick(); });

@@ -30,14 +30,6 @@ ControleImage* Image(QWidget* parent, const QString& nom, const QRect& place,
 }
 
 // An image button with its design pictures.
-BoutonImage Bouton(QWidget* parent, const QString& nom, const QRect& place, const QString& image,
-                   const QString& imageClic) {
-    const BoutonImage bouton = CreerBoutonImage(parent, nom, place);
-    bouton.image->DefinirImage(QPixmap::fromImage(ChargerImageSkin(image)));
-    bouton.clic->DefinirImage(QPixmap::fromImage(ChargerImageSkin(imageClic)));
-    return bouton;
-}
-
 QLabel* Etiquette(QWidget* parent, const QString& nom, const QRect& place, const QString& texte,
                   bool gras) {
     auto* etiquette = new QLabel(texte, parent);
@@ -114,19 +106,19 @@ void TFormMain::CreerBandeau() {
             });
 
     BoutonImage b =
-        Bouton(this, "Apropos", QRect(45, 14, 93, 35), "ImageApropos", "ImageClicApropos");
+        CreerBoutonSkin(this, "Apropos", QRect(45, 14, 93, 35), "ImageApropos", "ImageClicApropos");
     ImageApropos = b.image;
     ImageClicApropos = b.clic;
-    b = Bouton(this, "Maj", QRect(152, 14, 93, 35), "ImageMaj", "ImageClicMaj");
+    b = CreerBoutonSkin(this, "Maj", QRect(152, 14, 93, 35), "ImageMaj", "ImageClicMaj");
     ImageMaj = b.image;
     ImageClicMaj = b.clic;
-    b = Bouton(this, "Aide", QRect(722, 10, 20, 20), "Aide", "ClicAide");
+    b = CreerBoutonSkin(this, "Aide", QRect(722, 10, 20, 20), "Aide", "ClicAide");
     ImageAide = b.image;
     ImageClicAide = b.clic;
-    b = Bouton(this, "Reduire", QRect(746, 10, 20, 20), "Reduire", "ClicReduire");
+    b = CreerBoutonSkin(this, "Reduire", QRect(746, 10, 20, 20), "Reduire", "ClicReduire");
     ImageReduire = b.image;
     ImageClicReduire = b.clic;
-    b = Bouton(this, "Fermer", QRect(770, 10, 20, 20), "Croix", "ClicCroix");
+    b = CreerBoutonSkin(this, "Fermer", QRect(770, 10, 20, 20), "Croix", "ClicCroix");
     ImageFermer = b.image;
     ImageClicFermer = b.clic;
     LierBoutonImage(this, ImageApropos, [this] { ImageAproposClick(); });
@@ -168,16 +160,16 @@ void TFormMain::CreerPage() {
     LbTitre1->move(40, 10);
     LbTitre2->move(40, 194);
 
-    BoutonImage b = Bouton(Panel4, "TableauExcel1", QRect(588, 16, 150, 21), "ImageTableauExcel1",
-                           "ImageClicTableauExcel1");
+    BoutonImage b = CreerBoutonSkin(Panel4, "TableauExcel1", QRect(588, 16, 150, 21),
+                                    "ImageTableauExcel1", "ImageClicTableauExcel1");
     ImageTableauExcel1 = b.image;
     ImageClicTableauExcel1 = b.clic;
-    b = Bouton(Panel4, "TableauExcel2", QRect(588, 200, 150, 21), "ImageTableauExcel2",
-               "ImageClicTableauExcel2");
+    b = CreerBoutonSkin(Panel4, "TableauExcel2", QRect(588, 200, 150, 21), "ImageTableauExcel2",
+                        "ImageClicTableauExcel2");
     ImageTableauExcel2 = b.image;
     ImageClicTableauExcel2 = b.clic;
-    b = Bouton(Panel4, "ComparerExcel", QRect(654, 440, 107, 25), "ImageComparerExcel",
-               "ImageClicComparerExcel");
+    b = CreerBoutonSkin(Panel4, "ComparerExcel", QRect(654, 440, 107, 25), "ImageComparerExcel",
+                        "ImageClicComparerExcel");
     ImageComparerExcel = b.image;
     ImageClicComparerExcel = b.clic;
     LierBoutonImage(this, ImageTableauExcel1, [this] { ImageTableauExcel1Click(); });
@@ -297,8 +289,8 @@ void TFormMain::CreerChoix() {
 
     Image1 = Image(Panel1, "Image1", QRect(317, 10, 2, 60), "Separateur");
 
-    const BoutonImage b =
-        Bouton(Panel1, "Options", QRect(334, 44, 107, 25), "ImageOptions", "ImageClicOptions");
+    const BoutonImage b = CreerBoutonSkin(Panel1, "Options", QRect(334, 44, 107, 25),
+                                          "ImageOptions", "ImageClicOptions");
     ImageOptions = b.image;
     ImageClicOptions = b.clic;
     LierBoutonImage(this, ImageOptions, [this] { ImageOptionsClick(); });

@@ -48,11 +48,10 @@ TFormEnregistre::TFormEnregistre() : QDialog(nullptr) {
     LbTitre->setAlignment(Qt::AlignCenter);
     Colorer(LbTitre, QPalette::WindowText, Qt::black);
 
-    BoutonImage b = CreerBoutonImage(this, "CroixFermer", QRect(328, 8, 20, 20));
+    BoutonImage b = CreerBoutonSkin(this, "CroixFermer", QRect(328, 8, 20, 20), "CroixDialogue",
+                                    "ClicCroixDialogue");
     ImageCroixFermer = b.image;
     ImageClicCroixFermer = b.clic;
-    ImageCroixFermer->DefinirImage(QPixmap::fromImage(ChargerImageSkin("CroixDialogue")));
-    ImageClicCroixFermer->DefinirImage(QPixmap::fromImage(ChargerImageSkin("ClicCroixDialogue")));
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");

@@ -66,11 +66,10 @@ TFormOptionAffichage::TFormOptionAffichage() : QDialog(nullptr) {
     groupe->addButton(RbAfficheSupprime);
     RbEffaceSupprime->setChecked(true);
 
-    const BoutonImage valider = CreerBoutonImage(this, "Valider", QRect(210, 152, 107, 25));
+    const BoutonImage valider = CreerBoutonSkin(this, "Valider", QRect(210, 152, 107, 25),
+                                                "ImageValider", "ImageClicValider");
     ImageValider = valider.image;
     ImageClicValider = valider.clic;
-    ImageValider->DefinirImage(QPixmap::fromImage(ChargerImageSkin("ImageValider")));
-    ImageClicValider->DefinirImage(QPixmap::fromImage(ChargerImageSkin("ImageClicValider")));
     LierBoutonImage(this, ImageValider, [this] { ImageValiderClick(); });
 
     TimerCurseur = new QTimer(this);

@@ -99,11 +99,10 @@ TFormOptions::TFormOptions() : QDialog(nullptr) {
     LbTitre->setAlignment(Qt::AlignCenter);
     Colorer(LbTitre, QPalette::WindowText, kCouleurMarron);
 
-    BoutonImage b = CreerBoutonImage(this, "CroixFermer", QRect(488, 8, 20, 20));
+    BoutonImage b = CreerBoutonSkin(this, "CroixFermer", QRect(488, 8, 20, 20), "CroixDialogue",
+                                    "ClicCroixDialogue");
     ImageCroixFermer = b.image;
     ImageClicCroixFermer = b.clic;
-    ImageCroixFermer->DefinirImage(QPixmap::fromImage(ChargerImageSkin("CroixDialogue")));
-    ImageClicCroixFermer->DefinirImage(QPixmap::fromImage(ChargerImageSkin("ClicCroixDialogue")));
 
     Panel4 = new QFrame(this);
     Panel4->setObjectName("Panel4");
