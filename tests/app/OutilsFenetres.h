@@ -5,13 +5,18 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
 
+#include "app/Fenetres.h"
 #include "app/Parametres.h"
+#include "app/TFormGrisTransparent.h"
+#include "app/TFormMessageDialogInterne.h"
 
 namespace velmora::test {
 
@@ -70,6 +75,29 @@ private:
     QWidget* vu_ = nullptr;
     int nombre_ = 0;
 };
+
+// The overlay slots (1 to 4) shown at this moment.
+inline QList<int> VoilesAffiches() {
+    QList<int> affiches;
+    for (int slot = 1; slot <= 4; ++slot) {
+        if (FenetresProgramme().FormGrisTransparent->Voile(slot) != nullptr) {
+            affiches << slot;
+        }
+    }
+    return affiches;
+}
+
+// Answers the question box: "oui" with its Oui button, "escape" with the
+// key, anything else with its Non button.
+inline void RepondreQuestion(TFormMessageDialogInterne* question, const QString& reponse) {
+    if (reponse == "escape") {
+        QTest::keyRelease(question, Qt::Key_Escape);
+    } else if (reponse == "oui") {
+        question->ImageOuiClick();
+    } else {
+        question->ImageNonClick();
+    }
+}
 
 // True when `a` is stacked above its sibling `b`.
 inline bool Devant(const QWidget* a, const QWidget* b) {

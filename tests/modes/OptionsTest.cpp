@@ -72,26 +72,13 @@ struct Dialogues {
     QList<QList<int>> voiles;
 
     void operator()(QWidget* modal) {
-        QList<int> haut;
-        for (int slot = 1; slot <= 4; ++slot) {
-            if (FenetresProgramme().FormGrisTransparent->Voile(slot) != nullptr) {
-                haut << slot;
-            }
-        }
-        voiles << haut;
+        voiles << test::VoilesAffiches();
         if (auto* message = qobject_cast<TFormShowMessageInterne*>(modal)) {
             messages << message->LbAlert->text();
             message->ImageFermerClick();
         } else if (auto* question = qobject_cast<TFormMessageDialogInterne*>(modal)) {
             questions << question->LbAlert->text();
-            const QString reponse = reponses.isEmpty() ? "non" : reponses.takeFirst();
-            if (reponse == "escape") {
-                QTest::keyRelease(question, Qt::Key_Escape);
-            } else if (reponse == "oui") {
-                question->ImageOuiClick();
-            } else {
-                question->ImageNonClick();
-            }
+            test::RepondreQuestion(question, reponses.isEmpty() ? "non" : reponses.takeFirst());
         } else if (auto* titre = qobject_cast<TFormEnregistre*>(modal)) {
             ++dialoguesTitre;
             const QString texte = titres.isEmpty() ? QString() : titres.takeFirst();
@@ -165,11 +152,7 @@ private slots:
         QString montre;
         repondeur_ = std::make_unique<test::RepondeurModal>([&](QWidget* modal) {
             QCOMPARE(modal, static_cast<QWidget*>(&Options()));
-            for (int slot = 1; slot <= 4; ++slot) {
-                if (FenetresProgramme().FormGrisTransparent->Voile(slot) != nullptr) {
-                    voiles << slot;
-                }
-            }
+            voiles << test::VoilesAffiches();
             montre = Options().CbModeCompare->currentText();
             // A pick in the dialog's list moves nothing in the main window.
             Options().CbModeCompare->setCurrentIndex(0);

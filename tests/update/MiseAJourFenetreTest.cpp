@@ -66,23 +66,10 @@ class MiseAJourFenetreTest : public QObject {
     }
 
     void Repondre(QWidget* modal) {
-        QList<int> haut;
-        for (int slot = 1; slot <= 4; ++slot) {
-            if (FenetresProgramme().FormGrisTransparent->Voile(slot) != nullptr) {
-                haut << slot;
-            }
-        }
-        voiles_ << haut;
+        voiles_ << test::VoilesAffiches();
         if (auto* question = qobject_cast<TFormMessageDialogInterne*>(modal)) {
             boites_ << question->LbAlert->text();
-            const QString reponse = reponses_.isEmpty() ? "non" : reponses_.takeFirst();
-            if (reponse == "escape") {
-                QTest::keyRelease(question, Qt::Key_Escape);
-            } else if (reponse == "oui") {
-                question->ImageOuiClick();
-            } else {
-                question->ImageNonClick();
-            }
+            test::RepondreQuestion(question, reponses_.isEmpty() ? "non" : reponses_.takeFirst());
         } else if (auto* message = qobject_cast<TFormShowMessageInterne*>(modal)) {
             boites_ << message->LbAlert->text();
             message->ImageFermerClick();
