@@ -55,9 +55,6 @@ public:
     // Appends one row built from the given texts (missing ones empty).
     void appendRow(const std::vector<std::string_view>& texts);
 
-    // Bytes held by the arena (long texts, including overwritten ones).
-    std::size_t arenaBytes() const { return arena_.size(); }
-
 private:
     static constexpr std::uint32_t kInline = 12;
     struct Cell {

@@ -78,7 +78,6 @@ TEST(Filtres, NoKeptRowLeavesAnEmptyTableOfTheSameWidth) {
 TEST(Filtres, RowNumberColumnsMakeAjouteesKeepNothing) {
     Essai e({{"a"}}, {{"a"}, {"new"}});
     e.comparateur().ComparerTableauxIdentiques("Oui");
-    TableauFinal sans = e.final;
     SortirLignesAjoutees(e.final);
     EXPECT_EQ(e.final.rowCount(), 0);
 
